@@ -1,0 +1,28 @@
+# GoogleTest: Debian's package on Linux; for Windows it is built from the
+# sources in /usr/src/googletest with the cross compiler.
+if(WIN32)
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+    set(TORVO_GTEST_LIBRARIES gtest gmock)
+else()
+    find_package(GTest REQUIRED)
+    set(TORVO_GTEST_LIBRARIES GTest::gtest GTest::gmock)
+endif()
+
+# Adds a GoogleTest executable that CTest runs as one test. Test executables
+# land beside the programs in bin/, so tests can find those programs next to
+# themselves.
+#   torvo_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
+function(torvo_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} ${TORVO_GTEST_LIBRARIES} torvo_test_main)
+    torvo_target_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+endfunction()

@@ -1,0 +1,1 @@
+#include "tavcore/ChangeCallback.h"
