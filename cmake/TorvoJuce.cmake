@@ -10,7 +10,8 @@ set(TORVO_JUCE_DEFINITIONS
     JUCE_WEB_BROWSER=0
     JUCE_DISPLAY_SPLASH_SCREEN=0
     JUCE_MODAL_LOOPS_PERMITTED=1
-    JUCE_STRICT_REFCOUNTEDPOINTER=1)
+    JUCE_STRICT_REFCOUNTEDPOINTER=1
+    $<$<PLATFORM_ID:Windows>:_CONSOLE>)
 
 # Builds a static library named <name> from the given JUCE modules and passes
 # their include directories (as system headers) and definitions on.

@@ -1,1 +1,0 @@
-#include "tavcore/ChangeCallback.h"

@@ -1,0 +1,210 @@
+#include "tavcore/Class.h"
+#include "tavcore/Library.h"
+
+namespace tav
+{
+
+namespace
+{
+    /** The class a template makes for one argument class. */
+    class TemplateInstanceClass : public Class
+    {
+    public:
+        TemplateInstanceClass (const TemplateClass& owner, const Class& argumentClass)
+            : templateClass (owner), argument (argumentClass) {}
+
+        const Class* getBaseClass() const override    { return &templateClass; }
+        bool isAbstractClass() const override         { return true; }
+
+        const TemplateClass& templateClass;
+        const Class& argument;
+    };
+
+    /** Splits "Template(Argument)" into its two names; false for plain names. */
+    bool splitTemplateName (const juce::String& fullName, juce::String& templateName, juce::String& argumentName)
+    {
+        const int open = fullName.indexOfChar ('(');
+
+        if (open <= 0 || ! fullName.endsWithChar (')'))
+            return false;
+
+        templateName = fullName.substring (0, open).trim();
+        argumentName = fullName.substring (open + 1, fullName.length() - 1).trim();
+        return argumentName.isNotEmpty();
+    }
+}
+
+//==============================================================================
+Class::Class() = default;
+Class::~Class() = default;
+
+bool Class::inheritsFrom (const Class* other) const
+{
+    for (const Class* c = this; c != nullptr; c = c->getBaseClass())
+        if (c == other)
+            return true;
+
+    return false;
+}
+
+const Class* Class::getClassRelativeToThis (const juce::String& className, bool reportMissing) const
+{
+    juce::String templateName, argumentName;
+    const Class* found = nullptr;
+
+    if (splitTemplateName (className, templateName, argumentName))
+    {
+        const auto* templateClass = dynamic_cast<const TemplateClass*> (getClassRelativeToThis (templateName, false));
+        const auto* argument = getClassRelativeToThis (argumentName, false);
+
+        if (templateClass != nullptr && argument != nullptr)
+            found = templateClass->getClassFor (*argument);
+    }
+    else
+    {
+        if (library != nullptr)
+            found = library->findClass (className);
+
+        if (found == nullptr)
+            found = Library::getRootLibrary().findClass (className);
+    }
+
+    if (found == nullptr && reportMissing)
+        ExecutionContext::get().error ("Unknown class \"" + className + "\" (referred to by " + name + ")");
+
+    return found;
+}
+
+//==============================================================================
+std::unique_ptr<Object> Class::createObject() const
+{
+    if (isAbstractClass())
+        return nullptr;
+
+    auto object = createInstance();
+
+    if (object != nullptr)
+    {
+        auto r = applyDefaults (*object);
+        jassertquiet (r.wasOk()); // a class's own defaults must fit its members
+    }
+
+    return object;
+}
+
+juce::Result Class::applyDefaults (Object& object) const
+{
+    const auto variables = getMemberVariables();
+
+    for (size_t i = 0; i < variables.size(); ++i)
+    {
+        const auto* defaultState = variables[i]->properties.find ("default");
+        auto* member = object.getMemberVariable (i);
+
+        if (defaultState == nullptr || member == nullptr)
+            continue;
+
+        auto r = member->loadState (*defaultState, "default of " + name + "::" + variables[i]->name);
+
+        if (r.failed())
+            return r;
+    }
+
+    return juce::Result::ok();
+}
+
+//==============================================================================
+void Class::setAttribute (ExecutionContext&, const juce::String& attributeName, const State& value)
+{
+    attributes[attributeName] = value;
+}
+
+const State* Class::getAttribute (const juce::String& attributeName) const
+{
+    for (const Class* c = this; c != nullptr; c = c->getBaseClass())
+        if (auto it = c->attributes.find (attributeName); it != c->attributes.end())
+            return &it->second;
+
+    return nullptr;
+}
+
+bool Class::addMemberVariable (ExecutionContext& context, const juce::String& typeName,
+                               const juce::String& variableName, bool isTransient, const StateMap& properties)
+{
+    if (variableName.isEmpty() || typeName.isEmpty())
+    {
+        context.error ("A member variable needs a type name and a variable name (class " + name + ")");
+        return false;
+    }
+
+    for (auto& existing : ownMemberVariables)
+    {
+        if (existing.name == variableName)
+        {
+            context.error ("Member variable \"" + variableName + "\" is declared twice (class " + name + ")");
+            return false;
+        }
+    }
+
+    ownMemberVariables.push_back ({ typeName, variableName, isTransient, properties });
+    return true;
+}
+
+std::vector<const MemberVariable*> Class::getMemberVariables() const
+{
+    std::vector<const MemberVariable*> result;
+
+    if (const auto* base = getBaseClass())
+        result = base->getMemberVariables();
+
+    for (auto& variable : ownMemberVariables)
+        result.push_back (&variable);
+
+    return result;
+}
+
+int Class::findMemberVariable (const juce::String& variableName) const
+{
+    const auto variables = getMemberVariables();
+
+    for (size_t i = 0; i < variables.size(); ++i)
+        if (variables[i]->name == variableName)
+            return (int) i;
+
+    return -1;
+}
+
+//==============================================================================
+const Class* TemplateClass::getClassFor (const Class& argument) const
+{
+    const juce::ScopedLock sl (lock);
+    auto& instance = instances[&argument];
+
+    if (instance == nullptr)
+    {
+        instance = createClassFor (argument);
+        instance->name = getName() + "(" + argument.getName() + ")";
+        instance->library = getLibrary();
+    }
+
+    return instance.get();
+}
+
+const Class* TemplateClass::getTemplateArgument (const Class& templateInstance)
+{
+    const auto* instance = dynamic_cast<const TemplateInstanceClass*> (&templateInstance);
+    return instance != nullptr ? &instance->argument : nullptr;
+}
+
+std::unique_ptr<Class> TemplateClass::createClassFor (const Class& argument) const
+{
+    return std::make_unique<TemplateInstanceClass> (*this, argument);
+}
+
+const Class* getTemplateClass (const juce::String& templateName, const Class& argument)
+{
+    const auto* templateClass = dynamic_cast<const TemplateClass*> (Library::getRootLibrary().findClass (templateName));
+    return templateClass != nullptr ? templateClass->getClassFor (argument) : nullptr;
+}
+
+} // namespace tav

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+#include <memory>
+#include <vector>
+
+namespace tav
+{
+
+class Object;
+
+//==============================================================================
+/** How grave a diagnostic message is. */
+enum class MessageLevel
+{
+    information,
+    warning,
+    error
+};
+
+/** One diagnostic message as the views of a context receive it. */
+struct ExecutionMessage
+{
+    MessageLevel level;
+    juce::String text;
+    const Object* object;   /**< the object the message is about, or nullptr */
+    juce::Time time;
+};
+
+//==============================================================================
+/**
+    Receives the messages of an execution context: a console printer, a log
+    file, a test recorder, a window.
+*/
+class ExecutionContextView
+{
+public:
+    virtual ~ExecutionContextView() = default;
+
+    /** Called on the thread that sent the message. */
+    virtual void messageReceived (const ExecutionMessage& message) = 0;
+};
+
+//==============================================================================
+/**
+    Where a thread's diagnostics go.
+
+    Every thread has a context of its own, created on first use; a tav::Thread
+    whose updates are pumped by another thread makes its own context current
+    for the span of each update, so its messages reach its views whichever
+    thread runs it.
+*/
+class ExecutionContext
+{
+public:
+    ExecutionContext();
+    ~ExecutionContext();
+
+    /** The calling thread's current context. */
+    static ExecutionContext& get();
+
+    /** Sends an information message to every view. */
+    void information (const juce::String& text, const Object* object = nullptr);
+
+    /** Sends a warning message to every view. */
+    void warning (const juce::String& text, const Object* object = nullptr);
+
+    /** Sends an error message to every view. */
+    void error (const juce::String& text, const Object* object = nullptr);
+
+    /** Sends a message of any level to every view. */
+    void sendMessage (MessageLevel level, const juce::String& text, const Object* object = nullptr);
+
+    /** Attaches a view; the context owns it from now on. */
+    void addView (std::unique_ptr<ExecutionContextView> view);
+
+    /** Detaches and returns a view, or nullptr when it is not attached. */
+    std::unique_ptr<ExecutionContextView> removeView (ExecutionContextView* view);
+
+    /** The number of views attached. */
+    int getNumViews() const;
+
+    //==============================================================================
+    /** Makes a context the calling thread's current one for the scope's span. */
+    class ScopedCurrent
+    {
+    public:
+        explicit ScopedCurrent (ExecutionContext& context);
+        ~ScopedCurrent();
+
+    private:
+        ExecutionContext* previous;
+        JUCE_DECLARE_NON_COPYABLE (ScopedCurrent)
+    };
+
+private:
+    juce::CriticalSection lock;
+    std::vector<std::unique_ptr<ExecutionContextView>> views;
+
+    JUCE_DECLARE_NON_COPYABLE (ExecutionContext)
+};
+
+} // namespace tav

@@ -1,0 +1,129 @@
+#include "tavcore/Library.h"
+#include "tavcore/CoreLibrary.h"
+
+namespace tav
+{
+
+Library::Library (const juce::String& libraryName)
+    : name (libraryName)
+{
+}
+
+Library::~Library()
+{
+    // Nested libraries go first, newest first, then the classes, newest
+    // first, so that nothing outlives what it was registered after.
+    while (! libraries.empty())
+        libraries.pop_back();
+
+    while (! classes.empty())
+        classes.pop_back();
+}
+
+//==============================================================================
+bool Library::addClass (const juce::String& className, std::unique_ptr<Class> classToAdd)
+{
+    if (className.isEmpty() || classToAdd == nullptr)
+        return false;
+
+    for (auto& entry : classes)
+        if (entry.first == className)
+            return false;
+
+    classToAdd->name = className;
+    classToAdd->library = this;
+    classes.emplace_back (className, std::move (classToAdd));
+    return true;
+}
+
+bool Library::removeClass (const juce::String& className)
+{
+    for (auto it = classes.begin(); it != classes.end(); ++it)
+    {
+        if (it->first == className)
+        {
+            classes.erase (it);
+            return true;
+        }
+    }
+
+    return false;
+}
+
+bool Library::addLibrary (std::unique_ptr<Library> libraryToAdd)
+{
+    if (libraryToAdd == nullptr)
+        return false;
+
+    libraryToAdd->parentLibrary = this;
+    libraries.push_back (std::move (libraryToAdd));
+    return true;
+}
+
+bool Library::removeLibrary (const juce::String& libraryName)
+{
+    for (auto it = libraries.begin(); it != libraries.end(); ++it)
+    {
+        if ((*it)->getName() == libraryName)
+        {
+            libraries.erase (it);
+            return true;
+        }
+    }
+
+    return false;
+}
+
+Library* Library::findLibrary (const juce::String& libraryName) const
+{
+    for (auto& nested : libraries)
+    {
+        if (nested->getName() == libraryName)
+            return nested.get();
+
+        if (auto* found = nested->findLibrary (libraryName))
+            return found;
+    }
+
+    return nullptr;
+}
+
+//==============================================================================
+const Class* Library::findClass (const juce::String& className) const
+{
+    for (auto& entry : classes)
+        if (entry.first == className)
+            return entry.second.get();
+
+    for (auto& nested : libraries)
+        if (auto* found = nested->findClass (className))
+            return found;
+
+    return nullptr;
+}
+
+std::vector<const Class*> Library::getClasses() const
+{
+    std::vector<const Class*> result;
+
+    for (auto& entry : classes)
+        result.push_back (entry.second.get());
+
+    return result;
+}
+
+std::unique_ptr<Object> Library::createObject (const juce::String& className) const
+{
+    const auto* objectClass = findClass (className);
+    return objectClass != nullptr ? objectClass->createObject() : nullptr;
+}
+
+Library& Library::getRootLibrary()
+{
+    static Library root ("Root");
+    static const bool coreAdded = root.addLibrary (createCoreLibrary());
+    juce::ignoreUnused (coreAdded);
+    return root;
+}
+
+} // namespace tav

@@ -1,0 +1,107 @@
+#include "tavcore/Object.h"
+#include "tavcore/Class.h"
+#include "tavcore/Library.h"
+
+namespace tav
+{
+
+Object::Object()
+    : lifetimeToken (std::make_shared<Object*> (this))
+{
+}
+
+Object::~Object() = default;
+
+const Class* Object::getClass() const
+{
+    return Library::getRootLibrary().findClass (getClassName());
+}
+
+bool Object::isInstanceOf (const Class* objectClass) const
+{
+    const auto* ownClass = getClass();
+    return ownClass != nullptr && objectClass != nullptr && ownClass->inheritsFrom (objectClass);
+}
+
+//==============================================================================
+Object* Object::getMemberVariable (size_t index) const
+{
+    return index < memberVariables.size() ? memberVariables[index] : nullptr;
+}
+
+void Object::addMemberVariableObject (Object& member)
+{
+    member.setParent (this);
+    memberVariables.push_back (&member);
+}
+
+//==============================================================================
+State Object::saveState() const
+{
+    auto state = State::makeMap (getClassName());
+
+    if (const auto* objectClass = getClass())
+    {
+        const auto variables = objectClass->getMemberVariables();
+
+        for (size_t i = 0; i < variables.size(); ++i)
+            if (auto* member = getMemberVariable (i); member != nullptr && ! variables[i]->isTransient)
+                state.setChild (variables[i]->name, member->saveState());
+    }
+
+    return state;
+}
+
+juce::Result Object::loadState (const State& state, const juce::String& sourceName)
+{
+    const auto* objectClass = getClass();
+
+    if (objectClass == nullptr)
+        return juce::Result::fail (state.describePosition (sourceName) + ": the class " + getClassName() + " is not loaded");
+
+    if (! state.isMap())
+        return juce::Result::fail (state.describePosition (sourceName) + ": expected {...} for " + getClassName());
+
+    const auto variables = objectClass->getMemberVariables();
+
+    for (auto& [name, child] : state.getChildren())
+    {
+        const int index = objectClass->findMemberVariable (name);
+        auto* member = index >= 0 ? getMemberVariable ((size_t) index) : nullptr;
+
+        if (member == nullptr || variables[(size_t) index]->isTransient)
+        {
+            ExecutionContext::get().warning (child.describePosition (sourceName) + ": " + getClassName()
+                                             + " has no variable \"" + name + "\"; it is ignored");
+            continue;
+        }
+
+        auto r = member->loadState (child, sourceName);
+
+        if (r.failed())
+            return r;
+    }
+
+    return juce::Result::ok();
+}
+
+//==============================================================================
+void Object::addChangeListener (ChangeListener* listener)
+{
+    changeListeners.addIfNotAlreadyThere (listener);
+}
+
+void Object::removeChangeListener (ChangeListener* listener)
+{
+    changeListeners.removeFirstMatchingValue (listener);
+}
+
+void Object::sendChangeNotification()
+{
+    for (auto* object = this; object != nullptr; object = object->parent)
+        for (int i = object->changeListeners.size(); --i >= 0;)
+            if (auto* listener = object->changeListeners[i])
+                listener->objectChanged (*this);
+}
+
+} // namespace tav

@@ -1,0 +1,32 @@
+#pragma once
+
+// The tav object framework: objects, classes, libraries, states, values,
+// execution contexts, programs, threads and services.
+
+#include "tavcore/Boolean.h"
+#include "tavcore/ChangeCallback.h"
+#include "tavcore/Class.h"
+#include "tavcore/ConnectionManager.h"
+#include "tavcore/CoreLibrary.h"
+#include "tavcore/DynamicallyLinkedLibrary.h"
+#include "tavcore/Enumeration.h"
+#include "tavcore/EventCounter.h"
+#include "tavcore/ExecutionContext.h"
+#include "tavcore/Library.h"
+#include "tavcore/Object.h"
+#include "tavcore/ObjectFile.h"
+#include "tavcore/ObjectOwnedPointer.h"
+#include "tavcore/ObjectOwnedVector.h"
+#include "tavcore/ObjectWeakPointer.h"
+#include "tavcore/PersistentObject.h"
+#include "tavcore/PositiveInteger.h"
+#include "tavcore/Program.h"
+#include "tavcore/Real.h"
+#include "tavcore/Service.h"
+#include "tavcore/ServiceThread.h"
+#include "tavcore/StandardOutputExecutionContextView.h"
+#include "tavcore/State.h"
+#include "tavcore/String.h"
+#include "tavcore/SuccessStatus.h"
+#include "tavcore/Thread.h"
+#include "tavcore/VersionRecord.h"
