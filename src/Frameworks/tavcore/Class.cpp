@@ -92,6 +92,20 @@ std::unique_ptr<Object> Class::createObject() const
     return object;
 }
 
+juce::Result Class::loadDefault (Object& member, const State& defaultState, const juce::String& source)
+{
+    // Defaults are written as text: "true" for a value, "{x=1, y=1, z=1, w=1}"
+    // for an object, which is read as state text first.
+    if (defaultState.isText() && ! member.saveState().isText())
+    {
+        State parsed;
+        auto r = State::parse (defaultState.getText(), source, parsed);
+        return r.failed() ? r : member.loadState (parsed, source);
+    }
+
+    return member.loadState (defaultState, source);
+}
+
 juce::Result Class::applyDefaults (Object& object) const
 {
     const auto variables = getMemberVariables();
@@ -104,7 +118,8 @@ juce::Result Class::applyDefaults (Object& object) const
         if (defaultState == nullptr || member == nullptr)
             continue;
 
-        auto r = member->loadState (*defaultState, "default of " + name + "::" + variables[i]->name);
+        const auto source = "default of " + name + "::" + variables[i]->name;
+        auto r = loadDefault (*member, *defaultState, source);
 
         if (r.failed())
             return r;

@@ -88,6 +88,8 @@ protected:
     virtual std::unique_ptr<Object> createInstance() const    { return nullptr; }
 
 private:
+    static juce::Result loadDefault (Object& member, const State& defaultState, const juce::String& source);
+
     friend class Library;
     friend class TemplateClass;
 

@@ -45,8 +45,18 @@ State Object::saveState() const
         const auto variables = objectClass->getMemberVariables();
 
         for (size_t i = 0; i < variables.size(); ++i)
+        {
             if (auto* member = getMemberVariable (i); member != nullptr && ! variables[i]->isTransient)
-                state.setChild (variables[i]->name, member->saveState());
+            {
+                // A member's class is fixed by its declaration, so it goes untagged.
+                auto memberState = member->saveState();
+
+                if (memberState.getClassName() == member->getClassName())
+                    memberState.setClassName ({});
+
+                state.setChild (variables[i]->name, memberState);
+            }
+        }
     }
 
     return state;

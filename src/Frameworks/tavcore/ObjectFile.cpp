@@ -1,5 +1,6 @@
 #include "tavcore/ObjectFile.h"
 #include "tavcore/Class.h"
+#include "tavcore/ExecutionContext.h"
 
 namespace tav
 {
@@ -36,6 +37,9 @@ juce::Result ObjectFile::loadFromText (Object& object, const juce::String& text,
     {
         if (auto scratch = objectClass->createObject())
         {
+            // Warnings are reported once, by the real load below.
+            ExecutionContext silent;
+            ExecutionContext::ScopedCurrent quietly (silent);
             r = scratch->loadState (state, sourceName);
 
             if (r.failed())

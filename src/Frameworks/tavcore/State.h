@@ -97,6 +97,9 @@ public:
     /** The class name a map was tagged with. */
     const juce::String& getClassName() const noexcept { return className; }
 
+    /** Tags a map with a class name (empty: untagged). */
+    void setClassName (const juce::String& newClassName) { className = newClassName; }
+
     /** The named children of a map. */
     const StateMap& getChildren() const noexcept  { return children; }
 

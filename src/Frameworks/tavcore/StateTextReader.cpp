@@ -197,6 +197,8 @@ juce::Result StateTextReader::readQuotedText (juce::String& result)
 
         if (c == '\\')
         {
+            escapeLine = line;
+            escapeColumn = column - 1;
             const auto escaped = next();
 
             switch (escaped)
@@ -214,7 +216,7 @@ juce::Result StateTextReader::readQuotedText (juce::String& result)
                     break;
                 }
                 default:
-                    return fail ("unknown escape \\" + (escaped == 0 ? juce::String() : juce::String::charToString (escaped)));
+                    return failAt (escapeLine, escapeColumn, "unknown escape \\" + (escaped == 0 ? juce::String() : juce::String::charToString (escaped)));
             }
         }
 
@@ -248,24 +250,24 @@ juce::Result StateTextReader::readUnicodeEscape (juce::juce_wchar& result)
     juce::juce_wchar first = 0;
 
     if (! readFourHexDigits (first))
-        return fail ("\\u must be followed by four hexadecimal digits");
+        return failAt (escapeLine, escapeColumn, "\\u must be followed by four hexadecimal digits");
 
     if (first >= 0xd800 && first <= 0xdbff)
     {
         juce::juce_wchar second = 0;
 
         if (next() != '\\' || next() != 'u' || ! readFourHexDigits (second) || second < 0xdc00 || second > 0xdfff)
-            return fail ("a \\u high surrogate must be followed by a \\u low surrogate");
+            return failAt (escapeLine, escapeColumn, "a \\u high surrogate must be followed by a \\u low surrogate");
 
         first = 0x10000 + ((first - 0xd800) << 10) + (second - 0xdc00);
     }
     else if (first >= 0xdc00 && first <= 0xdfff)
     {
-        return fail ("a \\u low surrogate must follow a high surrogate");
+        return failAt (escapeLine, escapeColumn, "a \\u low surrogate must follow a high surrogate");
     }
 
     if (first == 0)
-        return fail ("\\u0000 cannot stand in a text");
+        return failAt (escapeLine, escapeColumn, "\\u0000 cannot stand in a text");
 
     result = first;
     return juce::Result::ok();

@@ -53,6 +53,7 @@ private:
     juce::String sourceName;
     juce::String::CharPointerType position;
     int line = 1, column = 1;
+    int escapeLine = 0, escapeColumn = 0;
 };
 
 } // namespace tav

@@ -1,0 +1,11 @@
+#include "hostsys/TorvoBootConfiguration.h"
+
+namespace os
+{
+
+juce::File TorvoBootConfiguration::getMachineWideFolder()
+{
+    return juce::File ("/etc/torvo");
+}
+
+} // namespace os

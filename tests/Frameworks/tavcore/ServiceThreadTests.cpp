@@ -1,0 +1,113 @@
+#include "TestClasses.h"
+#include <tavcore/RecordingExecutionContextView.h>
+
+using namespace tavtest;
+
+namespace
+{
+    juce::File storeFile;
+
+    /** A configuration object with a file of its own, as the boot configuration has. */
+    class Store : public Scene, public tav::PersistentObject
+    {
+    public:
+        juce::String getClassName() const override { return "TestStore"; }
+        juce::File getPersistentFile() const override { return storeFile; }
+    };
+
+    class TestService : public tav::Service
+    {
+    public:
+        static constexpr const char* className = "TestService";
+        TestService()                                 { addMemberVariableObject (store); }
+        juce::String getClassName() const override    { return className; }
+
+        Store store;
+    };
+
+    class TestLogic : public tav::ServiceLogic
+    {
+    public:
+        juce::String getClassName() const override    { return "TestLogic"; }
+
+        bool initializeItem (tav::SuccessStatus& status) override
+        {
+            auto& service = static_cast<TestService&> (getService());
+            tav::ExecutionContext::get().information ("shapes: " + juce::String ((int) service.store.shapes.size()));
+            status.setSuccess ({}, tav::ChangeCallback::notify());
+            return true;
+        }
+
+        bool canItemBeUpdated() override              { return true; }
+        void updateItem() override                    { tav::ExecutionContext::get().information ("update"); }
+    };
+
+    class TestServiceClass : public tav::SimpleClass<TestService>
+    {
+    public:
+        TestServiceClass() : SimpleClass ("Service(TestLogic)")
+        {
+            auto& context = tav::ExecutionContext::get();
+            setAttribute (context, "readOnlyConfiguration", tav::State ("true"));
+            addMemberVariable (context, "TestStore", "store", false, {});
+        }
+    };
+}
+
+class ServiceThreads : public TestLibraryFixture
+{
+protected:
+    void SetUp() override
+    {
+        TestLibraryFixture::SetUp();
+        auto* library = tav::Library::getRootLibrary().findLibrary ("TavTest");
+        auto store = std::make_unique<tav::SimpleClass<Store>> ("TestScene");
+        library->addClass ("TestStore", std::move (store));
+        library->addClass ("TestLogic", std::make_unique<tav::SimpleClass<TestLogic>> ("ServiceLogic"));
+        library->addClass ("TestService", std::make_unique<TestServiceClass>());
+        storeFile = temporary.getFile();
+    }
+
+    juce::TemporaryFile temporary { ".configuration" };
+};
+
+TEST_F (ServiceThreads, CreateTheServiceAndItsLogicByClassAndLoadTheConfiguration)
+{
+    ASSERT_TRUE (storeFile.replaceWithText ("TestStore {shapes = [TestShape {}, TestCircle {}]}"));
+
+    tav::ServiceThread<TestService> thread ("svc", nullptr);
+    EXPECT_EQ (thread.getClassName(), "ServiceThread(TestService)");
+    EXPECT_EQ (thread.getServiceClass()->getName(), "TestService");
+    auto& recorder = *new tav::RecordingExecutionContextView();
+    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+
+    ASSERT_TRUE (thread.startTavThread (true));
+    ASSERT_NE (thread.getService(), nullptr);
+    EXPECT_EQ (thread.getService()->store.shapes.size(), 2u);
+    thread.callThreadUpdate (false);
+    EXPECT_TRUE (thread.stopTavThread (1000));
+    EXPECT_EQ (thread.getService(), nullptr);
+
+    EXPECT_EQ (recorder.getLines(), juce::StringArray ({ "shapes: 2", "update" }));
+}
+
+TEST_F (ServiceThreads, AFaultyConfigurationIsReportedAndTheDefaultsKept)
+{
+    ASSERT_TRUE (storeFile.replaceWithText ("TestStore {\n  shapes = [TestShape {visible = perhaps}]\n}"));
+
+    tav::ServiceThread<TestService> thread ("svc", nullptr);
+    auto& recorder = *new tav::RecordingExecutionContextView();
+    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+
+    ASSERT_TRUE (thread.startTavThread (true));
+    EXPECT_EQ (recorder.getLines(),
+               juce::StringArray (juce::String ("Error: " + storeFile.getFullPathName() + ":2:34: expected true or false, found \"perhaps\" - using the defaults"),
+                                    juce::String ("shapes: 0")));
+    thread.stopTavThread (1000);
+}
+
+TEST_F (ServiceThreads, ReadOnlyConfigurationsAreNeverSaved)
+{
+    TestService service;
+    EXPECT_TRUE (service.saveConfiguration().failed());
+}
