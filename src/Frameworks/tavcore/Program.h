@@ -7,6 +7,7 @@
 #include "tavcore/VersionRecord.h"
 #include <atomic>
 #include <map>
+#include <vector>
 
 namespace tav
 {
@@ -36,6 +37,17 @@ public:
     /** True for programs with windows, false for console programs and services. */
     virtual bool isGuiProgram() const = 0;
 
+    /** Lists the binaries the program is made of (for diagnostics and installers). */
+    virtual void getWellKnownBinaries (std::vector<juce::File>& binaries) const    { binaries.clear(); }
+
+protected:
+    /** Adds the program's libraries to the root library. */
+    virtual void addLibraries (Library& rootLibrary)      { juce::ignoreUnused (rootLibrary); }
+
+    /** Removes the program's libraries from the root library. */
+    virtual void removeLibraries (Library& rootLibrary)   { juce::ignoreUnused (rootLibrary); }
+
+public:
     /** The program's main action, on the main thread; false ends the program
         at once with a failure exit status. */
     virtual bool startProgram() = 0;
@@ -80,13 +92,6 @@ public:
 
     /** The context of the program's main thread. */
     ExecutionContext& getExecutionContext() noexcept { return context; }
-
-protected:
-    /** Adds the program's libraries to the root library. */
-    virtual void addLibraries (Library& rootLibrary)      { juce::ignoreUnused (rootLibrary); }
-
-    /** Removes the program's libraries from the root library. */
-    virtual void removeLibraries (Library& rootLibrary)   { juce::ignoreUnused (rootLibrary); }
 
 private:
     class Application;

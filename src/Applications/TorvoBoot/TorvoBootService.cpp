@@ -1,0 +1,6 @@
+#include "TorvoBootService.h"
+
+TorvoBootService::TorvoBootService()
+{
+    addMemberVariableObject (configuration);
+}
