@@ -1,0 +1,121 @@
+#include "HostsysTestSupport.h"
+#include "ScopedEnvironment_linux.h"
+#include <hostsys/TorvoBootClient.h>
+#include <cstring>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace hostsys_test;
+
+namespace
+{
+    /** A datagram socket bound at a path, standing where TorvoBoot listens. */
+    class ControlSocket
+    {
+    public:
+        explicit ControlSocket (const juce::File& file) : fd (::socket (AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0))
+        {
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            std::strncpy (address.sun_path, file.getFullPathName().toRawUTF8(), sizeof (address.sun_path) - 1);
+            bound = ::bind (fd, reinterpret_cast<const sockaddr*> (&address), sizeof (address)) == 0;
+        }
+
+        ~ControlSocket()               { ::close (fd); }
+
+        /** The bytes of the next datagram, or nothing when none comes in time. */
+        std::vector<juce::uint8> receive (int timeoutMs = 2000) const
+        {
+            pollfd waiting { fd, POLLIN, 0 };
+
+            if (::poll (&waiting, 1, timeoutMs) != 1)
+                return {};
+
+            juce::uint8 buffer[16] = {};
+            const auto size = ::recv (fd, buffer, sizeof (buffer), 0);
+            return std::vector<juce::uint8> (buffer, buffer + juce::jmax ((ssize_t) 0, size));
+        }
+
+        bool bound = false;
+
+    private:
+        int fd;
+    };
+
+    struct CodeCase
+    {
+        os::TorvoBootCommandIdEnum id;
+        juce::uint8 index;
+        juce::uint8 expectedCode;
+    };
+}
+
+TEST (TorvoBootClientLinux, SendsOneDatagramWithTheControlCode)
+{
+    TemporaryFolder folder;
+    const auto socketFile = folder.get().getChildFile ("control");
+    const ScopedEnvironmentVariable socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
+    const ControlSocket service (socketFile);
+    ASSERT_TRUE (service.bound);
+
+    for (const auto& [id, index, expectedCode] : { CodeCase { os::prepareVoluntaryStop, 31, 191 },
+                                                   CodeCase { os::startApplication, 31, 223 },
+                                                   CodeCase { os::killApplication, 31, 255 },
+                                                   CodeCase { os::killApplication, 2, 226 },
+                                                   CodeCase { os::prepareVoluntaryStop, 0, 160 } })
+    {
+        EXPECT_TRUE (os::TorvoBootClient::sendCommand (id, index));
+        EXPECT_EQ (service.receive(), std::vector<juce::uint8> { expectedCode }) << "command " << (int) id << " index " << (int) index;
+    }
+}
+
+TEST (TorvoBootClientLinux, AnIndexOutOfRangeSendsNothing)
+{
+    TemporaryFolder folder;
+    const auto socketFile = folder.get().getChildFile ("control");
+    const ScopedEnvironmentVariable socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
+    const ControlSocket service (socketFile);
+    ASSERT_TRUE (service.bound);
+
+    EXPECT_FALSE (os::TorvoBootClient::sendCommand (os::startApplication, 44));
+    EXPECT_TRUE (service.receive (200).empty());
+}
+
+TEST (TorvoBootClientLinux, ReportsThatTorvoBootIsNotRunningWithoutAListener)
+{
+    TemporaryFolder folder;
+    const auto staleSocket = folder.get().getChildFile ("stale");
+    { const ControlSocket closedAgain (staleSocket); }   // leaves the socket file with nobody behind it
+
+    for (const auto& socketFile : { folder.get().getChildFile ("missing"), staleSocket })
+    {
+        const ScopedEnvironmentVariable socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
+        MessageRecorder recorder;
+
+        EXPECT_FALSE (os::TorvoBootClient::sendCommand (os::startApplication, 1));
+        EXPECT_EQ (recorder.getText(), "TorvoBoot is not running (no control socket at " + socketFile.getFullPathName() + ")");
+    }
+}
+
+TEST (TorvoBootClientLinux, ControlSocketFileFollowsTheUserAndTheEnvironment)
+{
+    const ScopedEnvironmentVariable noOverride ("TORVO_BOOT_CONTROL_SOCKET", std::nullopt);
+
+    {
+        const ScopedEnvironmentVariable runtime ("XDG_RUNTIME_DIR", juce::String ("/run/user/1234"));
+        const auto expected = ::geteuid() == 0 ? "/run/TorvoBoot/control" : "/run/user/1234/TorvoBoot/control";
+        EXPECT_EQ (os::TorvoBootClient::getControlSocketFile().getFullPathName(), expected);
+    }
+
+    {
+        const ScopedEnvironmentVariable noRuntime ("XDG_RUNTIME_DIR", std::nullopt);
+        const auto expected = ::geteuid() == 0 ? juce::String ("/run/TorvoBoot/control")
+                                               : "/tmp/TorvoBoot-" + juce::String ((int) ::geteuid()) + "/control";
+        EXPECT_EQ (os::TorvoBootClient::getControlSocketFile().getFullPathName(), expected);
+    }
+
+    const ScopedEnvironmentVariable overridden ("TORVO_BOOT_CONTROL_SOCKET", juce::String ("/somewhere/else"));
+    EXPECT_EQ (os::TorvoBootClient::getControlSocketFile().getFullPathName(), "/somewhere/else");
+}
