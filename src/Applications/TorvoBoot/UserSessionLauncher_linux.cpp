@@ -47,12 +47,14 @@ namespace
 //==============================================================================
 juce::uint64 findRunningProcess (const juce::String& executable, const juce::String& arguments, bool ignoreDebugPostfix)
 {
-    const auto options = os::Process::Options().withArguments (arguments).withIgnoreDebugPostfix (ignoreDebugPostfix);
+    std::vector<juce::uint64> handles;
+    const auto options = os::Process::Options().withArguments (arguments)
+                                               .withProcessHandles (&handles)
+                                               .withIgnoreDebugPostfix (ignoreDebugPostfix);
     const auto ids = os::Process::findRunningProcessIds (executable, options);
 
-    for (auto id : ids)
-        if (const int descriptor = openProcessDescriptor (id); descriptor >= 0)
-            storeHandle (id, descriptor);
+    for (size_t i = 0; i < ids.size() && i < handles.size(); ++i)
+        storeHandle (ids[i], (int) handles[i]);
 
     return ids.empty() ? 0 : ids.front();
 }

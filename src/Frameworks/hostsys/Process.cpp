@@ -19,6 +19,13 @@ Process::Options Process::Options::withIgnoreDebugPostfix (bool shouldIgnore) co
     return copy;
 }
 
+Process::Options Process::Options::withProcessHandles (std::vector<juce::uint64>* handles) const
+{
+    auto copy = *this;
+    copy.processHandles = handles;
+    return copy;
+}
+
 Process::Options Process::Options::withArguments (const juce::String& argumentsToMatch) const
 {
     auto copy = *this;

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <dirent.h>
+#include <sys/syscall.h>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -18,6 +19,14 @@ namespace os
 
 namespace
 {
+    /** Opens a process file descriptor; returns false when the process is gone. */
+    bool openWatchHandle (juce::uint64 processId, juce::uint64& handle)
+    {
+        const int descriptor = (int) ::syscall (SYS_pidfd_open, (pid_t) processId, 0);
+        handle = (juce::uint64) descriptor;
+        return descriptor >= 0;
+    }
+
     // How long killAllInstances gives processes to end after each signal.
     constexpr int terminateWaitMs = 3000;
     constexpr int killWaitMs = 3000;
@@ -189,6 +198,24 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
 
     ::closedir (proc);
     std::sort (ids.begin(), ids.end());
+    if (options.processHandles != nullptr)
+    {
+        std::vector<juce::uint64> watched;
+
+        for (auto id : ids)
+        {
+            juce::uint64 handle = 0;
+
+            if (openWatchHandle (id, handle))
+            {
+                watched.push_back (id);
+                options.processHandles->push_back (handle);
+            }
+        }
+
+        ids = std::move (watched);
+    }
+
     return ids;
 }
 

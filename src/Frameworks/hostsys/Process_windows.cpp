@@ -12,6 +12,12 @@ namespace os
 
 namespace
 {
+    /** Opens a handle that can wait for and query the process; 0 on failure. */
+    juce::uint64 openWatchHandle (juce::uint64 processId)
+    {
+        return reinterpret_cast<juce::uint64> (::OpenProcess (SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, (DWORD) processId));
+    }
+
     constexpr DWORD terminateWaitMs = 5000;
 
     bool isValidPid (juce::uint64 processId) noexcept
@@ -131,6 +137,22 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
     }
 
     std::sort (ids.begin(), ids.end());
+    if (options.processHandles != nullptr)
+    {
+        std::vector<juce::uint64> watched;
+
+        for (auto id : ids)
+        {
+            if (const auto handle = openWatchHandle (id))
+            {
+                watched.push_back (id);
+                options.processHandles->push_back (handle);
+            }
+        }
+
+        ids = std::move (watched);
+    }
+
     return ids;
 }
 

@@ -7,6 +7,7 @@
 #include "TorvoBootService.h"
 #include "TorvoBootServiceLogic.h"
 #include <hostsys/OsLibrary.h>
+#include <hostsys/TorvoBootCommandId.h>
 #include <tavcore/RecordingExecutionContextView.h>
 
 //==============================================================================

@@ -180,15 +180,23 @@ TEST_F (MonitorFixture, AFailedKillLeavesTheProcessWatched)
 
 TEST_F (MonitorFixture, DisabledApplicationsAreNeverStartedButCanBeKilled)
 {
-    addApplication (host, [] (auto& a) { a.enabled.set (false, tav::ChangeCallback::none()); });
+    addApplication (host, [] (auto& a)
+    {
+        a.enabled.set (false, tav::ChangeCallback::none());
+        a.launchAtLogon.set (false, tav::ChangeCallback::none());
+    });
     initialise();
     send (os::startApplication, 0);
-    runFor (15000);
     EXPECT_TRUE (environment->launches.empty());
 
-    // Found running by the re-adoption scan, which ignores the flag, it can be killed.
-    logic.reset();
-    SetUp();
+    // The re-adoption scan ignores the flag, and so does the kill command.
+    const auto byHand = environment->startByHand (host);
+    runFor (10100);
+    ASSERT_EQ (record (0).processId, byHand);
+    send (os::killApplication, 0);
+    EXPECT_EQ (environment->killed, std::vector<juce::uint64> { byHand });
+    runFor (15000);
+    EXPECT_TRUE (environment->launches.empty());
 }
 
 struct CommandMessageCase
@@ -218,13 +226,13 @@ INSTANTIATE_TEST_SUITE_P (Cases, MonitorCommandMessages, testing::Values (
     CommandMessageCase { 128 + 64 + 7, "Warning: Start application command: index 7 out of range" },
     CommandMessageCase { 128 + 96 + 30, "Warning: Kill application command: index 30 out of range" }));
 
-TEST_F (MonitorFixture, AnEmptyExpandedPathIsSkippedWithAWarningAndNoAttempt)
+TEST_F (MonitorFixture, AnEmptyPathIsSkippedWithAWarningAndNoAttempt)
 {
-    addApplication ("%TORVO_NO_SUCH_VARIABLE_FOR_TEST%x");
+    addApplication (host);
     addApplication ("");
     initialise();
 
-    EXPECT_EQ (takeLines()[2], "Warning: Skipping application at index 1 - executable path is empty");
+    EXPECT_EQ (takeLines()[3], "Warning: Skipping application at index 1 - executable path is empty");
     EXPECT_EQ (record (1).failedLaunchCount, 0u);
 }
 
