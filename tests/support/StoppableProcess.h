@@ -1,0 +1,29 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+//==============================================================================
+/**
+    A program under test, started so that it can be asked to stop the way a
+    console asks: SIGTERM on Linux, Ctrl+Break on Windows. Its output goes to
+    a file. The destructor ends a process still running.
+*/
+class StoppableProcess
+{
+public:
+    StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile);
+    ~StoppableProcess();
+
+    /** True when the process was started. */
+    bool isStarted() const noexcept;
+
+    /** Asks the process to stop as a console would. */
+    void requestStop();
+
+    /** Waits at most timeoutMs for the process to end; its exit code, or -1. */
+    int waitForExit (int timeoutMs);
+
+private:
+    struct Native;
+    std::unique_ptr<Native> native;
+};

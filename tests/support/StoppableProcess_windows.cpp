@@ -1,0 +1,58 @@
+#include "StoppableProcess.h"
+#include <windows.h>
+
+struct StoppableProcess::Native
+{
+    PROCESS_INFORMATION info {};
+    bool started = false;
+};
+
+StoppableProcess::StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile)
+    : native (std::make_unique<Native>())
+{
+    SECURITY_ATTRIBUTES inherit { sizeof (SECURITY_ATTRIBUTES), nullptr, TRUE };
+    HANDLE output = ::CreateFileW (outputFile.getFullPathName().toWideCharPointer(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                   &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    STARTUPINFOW startup {};
+    startup.cb = sizeof (startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    startup.hStdInput = ::GetStdHandle (STD_INPUT_HANDLE);
+
+    std::wstring commandLine = ("\"" + executable.getFullPathName() + "\" " + arguments.joinIntoString (" ")).toWideCharPointer();
+
+    // A process group of its own lets Ctrl+Break reach this program alone.
+    native->started = ::CreateProcessW (nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &native->info) != FALSE;
+    ::CloseHandle (output);
+}
+
+StoppableProcess::~StoppableProcess()
+{
+    if (! native->started)
+        return;
+
+    if (waitForExit (0) == -1)
+        ::TerminateProcess (native->info.hProcess, 1);
+
+    ::CloseHandle (native->info.hThread);
+    ::CloseHandle (native->info.hProcess);
+}
+
+bool StoppableProcess::isStarted() const noexcept   { return native->started; }
+
+void StoppableProcess::requestStop()
+{
+    ::GenerateConsoleCtrlEvent (CTRL_BREAK_EVENT, native->info.dwProcessId);
+}
+
+int StoppableProcess::waitForExit (int timeoutMs)
+{
+    if (::WaitForSingleObject (native->info.hProcess, (DWORD) timeoutMs) != WAIT_OBJECT_0)
+        return -1;
+
+    DWORD code = 0;
+    ::GetExitCodeProcess (native->info.hProcess, &code);
+    return (int) code;
+}
