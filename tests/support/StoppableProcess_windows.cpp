@@ -22,9 +22,9 @@ StoppableProcess::StoppableProcess (const juce::File& executable, const juce::St
 
     std::wstring commandLine = ("\"" + executable.getFullPathName() + "\" " + arguments.joinIntoString (" ")).toWideCharPointer();
 
-    // A process group of its own lets Ctrl+Break reach this program alone.
+    // A console of its own lets Ctrl+C reach this program alone.
     native->started = ::CreateProcessW (nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                        CREATE_NEW_PROCESS_GROUP, nullptr, nullptr, &startup, &native->info) != FALSE;
+                                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &native->info) != FALSE;
     ::CloseHandle (output);
 }
 
@@ -44,7 +44,18 @@ bool StoppableProcess::isStarted() const noexcept   { return native->started; }
 
 void StoppableProcess::requestStop()
 {
-    ::GenerateConsoleCtrlEvent (CTRL_BREAK_EVENT, native->info.dwProcessId);
+    // Joins the program's console for a moment and presses Ctrl+C there,
+    // ignoring it in this process.
+    ::FreeConsole();
+
+    if (::AttachConsole (native->info.dwProcessId))
+    {
+        ::SetConsoleCtrlHandler (nullptr, TRUE);
+        ::GenerateConsoleCtrlEvent (CTRL_C_EVENT, 0);
+        ::Sleep (100);
+        ::FreeConsole();
+        ::SetConsoleCtrlHandler (nullptr, FALSE);
+    }
 }
 
 int StoppableProcess::waitForExit (int timeoutMs)
