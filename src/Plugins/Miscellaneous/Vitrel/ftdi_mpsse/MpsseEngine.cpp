@@ -85,11 +85,10 @@ FT_STATUS syncMpsse (const D2xxFunctions& d2xx, FT_HANDLE handle)
 
     // The echo of a bad opcode proves the engine is in sync with the host:
     // everything before it has been answered.
-    if (awaitBadCommandEcho (d2xx, handle, 0xAA, true) != FT_OK
-        || awaitBadCommandEcho (d2xx, handle, 0xAB, false) != FT_OK)
-        return FT_OTHER_ERROR;
+    if ((status = awaitBadCommandEcho (d2xx, handle, 0xAA, true)) != FT_OK)
+        return status;
 
-    return FT_OK;
+    return awaitBadCommandEcho (d2xx, handle, 0xAB, false);
 }
 
 FT_STATUS awaitBadCommandEcho (const D2xxFunctions& d2xx, FT_HANDLE handle, std::uint8_t opcode, bool resend)
