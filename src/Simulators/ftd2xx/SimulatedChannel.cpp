@@ -1,5 +1,7 @@
 #include "SimulatedChannel.h"
 
+#include "Bt815.h"
+
 #include <algorithm>
 
 namespace ftd2xxsim
@@ -8,6 +10,10 @@ namespace ftd2xxsim
 SimulatedChannel::SimulatedChannel (ChannelDescription d, FTSimStatistics& statistics)
     : description (std::move (d)), mpsse (statistics, receiveQueue)
 {
+    if (description.slave == "BT815")
+        slave = std::make_unique<Bt815>();
+
+    mpsse.attach (slave.get());
 }
 
 DeviceListNode SimulatedChannel::node() const noexcept

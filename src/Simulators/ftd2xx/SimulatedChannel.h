@@ -2,6 +2,7 @@
 
 #include "DeviceCatalog.h"
 #include "MpsseEngine.h"
+#include "SpiSlave.h"
 
 #include <deque>
 #include <memory>
@@ -49,6 +50,7 @@ public:
 private:
     ChannelDescription description;
     std::deque<std::uint8_t> receiveQueue;
+    std::unique_ptr<SpiSlave> slave;
     MpsseEngine mpsse;
     bool open = false;
     bool mpsseRunning = false;

@@ -1,93 +1,13 @@
-#include "D2xxApi.h"
-#include "DriverLibrary.h"
-#include "SpiBridge.h"
-#include "TestPlatform.h"
-#include "ftdi_infra.h"
-#include "ftdi_spi.h"
+#include "SimulatorFixture.h"
 
 #include <gmock/gmock.h>
 
 using namespace vitrel;
+using namespace vitrel::test;
 using testing::ElementsAre;
 
 namespace
 {
-
-/** The simulator's own counters, reached through a second load of the same library. */
-class SimulatorCounters
-{
-public:
-    SimulatorCounters() : library (ftdi::openDriverLibrary (ftdi::defaultDriverLibraryName()))
-    {
-        if (library == nullptr)
-            return;
-
-        get = reinterpret_cast<decltype (get)> (ftdi::findDriverFunction (library, "FTSim_GetStatistics"));
-        reset = reinterpret_cast<decltype (reset)> (ftdi::findDriverFunction (library, "FTSim_ResetStatistics"));
-    }
-
-    ~SimulatorCounters()
-    {
-        if (library != nullptr)
-            ftdi::closeDriverLibrary (library);
-    }
-
-    bool loaded() const noexcept                   { return get != nullptr && reset != nullptr; }
-    void clear()                                   { reset(); }
-
-    FTSimStatistics read()
-    {
-        FTSimStatistics s {};
-        get (&s);
-        return s;
-    }
-
-private:
-    void* library;
-    void (FTSIM_CALL* get) (FTSimStatistics*) = nullptr;
-    void (FTSIM_CALL* reset)() = nullptr;
-};
-
-/** Runs the bridge layer over the simulated driver, loaded by its file name as the real driver would be. */
-class BridgeOverSimulator : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE (counters.loaded()) << "the simulated driver must be found by name";
-        Cleanup_libMPSSE();
-        counters.clear();
-    }
-
-    void TearDown() override
-    {
-        closeSpiBridge();
-
-        for (auto* handle : opened)
-            SPI_CloseChannel (handle);
-    }
-
-    bool openQuietly()
-    {
-        testing::internal::CaptureStdout();
-        const bool result = openSpiBridge();
-        testing::internal::GetCapturedStdout();
-        return result;
-    }
-
-    FT_HANDLE openInitialised (std::uint32_t index)
-    {
-        FT_HANDLE handle = nullptr;
-        SpiChannelSettings settings { 1'000'000, 2, 0x20, 0, 0 };
-        EXPECT_EQ (SPI_OpenChannel (index, &handle), FT_OK);
-        EXPECT_EQ (SPI_InitChannel (handle, &settings), FT_OK);
-        opened.push_back (handle);
-        return handle;
-    }
-
-    SimulatorCounters counters;
-    std::vector<FT_HANDLE> opened;
-};
 
 struct CountCase
 {
@@ -100,7 +20,7 @@ class SimulatedChannelCount : public BridgeOverSimulator, public testing::WithPa
 
 TEST_P (SimulatedChannelCount, FollowsTheAttachedDevices)
 {
-    test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", GetParam().devices);
+    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", GetParam().devices);
     std::uint32_t count = 99;
     EXPECT_EQ (SPI_GetNumChannels (&count), FT_OK);
     EXPECT_EQ (count, GetParam().channels);
@@ -115,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P (Devices, SimulatedChannelCount, testing::Values (
 
 TEST_F (BridgeOverSimulator, WithoutDevicesTheBridgeIsNotFound)
 {
-    test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", nullptr);
+    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", nullptr);
     testing::internal::CaptureStdout();
     EXPECT_FALSE (openSpiBridge());
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "channels found : 0\nUSB->SPI Bridge not found.");
@@ -123,7 +43,7 @@ TEST_F (BridgeOverSimulator, WithoutDevicesTheBridgeIsNotFound)
 
 TEST_F (BridgeOverSimulator, OpensTheDisplaysBridgeAndLeavesThePowerDownLineHigh)
 {
-    test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
     testing::internal::CaptureStdout();
     ASSERT_TRUE (openSpiBridge());
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "channels found : 1\nUSB->SPI Bridge opened\n");
@@ -140,7 +60,7 @@ TEST_F (BridgeOverSimulator, OpensTheDisplaysBridgeAndLeavesThePowerDownLineHigh
 
 TEST_F (BridgeOverSimulator, ClocksTransfersAtTheDisplaysRate)
 {
-    test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
     ASSERT_TRUE (openQuietly());
     counters.clear();
 
@@ -158,7 +78,7 @@ TEST_F (BridgeOverSimulator, ClocksTransfersAtTheDisplaysRate)
 
 TEST_F (BridgeOverSimulator, ClosingOneOfTwoChannelsLeavesTheOtherUsable)
 {
-    test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT2232H");
+    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT2232H");
     auto* portA = openInitialised (0);
     auto* portB = openInitialised (1);
 
@@ -173,7 +93,7 @@ TEST_F (BridgeOverSimulator, ClosingOneOfTwoChannelsLeavesTheOtherUsable)
 
 TEST_F (BridgeOverSimulator, AChannelIsOpenOnlyOnce)
 {
-    test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
     openInitialised (0);
     FT_HANDLE second = nullptr;
     EXPECT_EQ (SPI_OpenChannel (0, &second), 3u);       // the driver's "device not opened"
