@@ -1,0 +1,93 @@
+#pragma once
+
+#include "D2xxApi.h"
+#include "DriverLibrary.h"
+#include "SpiBridge.h"
+#include "TestPlatform.h"
+#include "ftdi_infra.h"
+#include "ftdi_spi.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vitrel::test
+{
+
+/** The simulator's own counters, reached through a second load of the same library. */
+class SimulatorCounters
+{
+public:
+    SimulatorCounters() : library (ftdi::openDriverLibrary (ftdi::defaultDriverLibraryName()))
+    {
+        if (library == nullptr)
+            return;
+
+        get = reinterpret_cast<decltype (get)> (ftdi::findDriverFunction (library, "FTSim_GetStatistics"));
+        reset = reinterpret_cast<decltype (reset)> (ftdi::findDriverFunction (library, "FTSim_ResetStatistics"));
+    }
+
+    ~SimulatorCounters()
+    {
+        if (library != nullptr)
+            ftdi::closeDriverLibrary (library);
+    }
+
+    bool loaded() const noexcept                   { return get != nullptr && reset != nullptr; }
+    void clear()                                   { reset(); }
+
+    FTSimStatistics read()
+    {
+        FTSimStatistics s {};
+        get (&s);
+        return s;
+    }
+
+private:
+    void* library;
+    void (FTSIM_CALL* get) (FTSimStatistics*) = nullptr;
+    void (FTSIM_CALL* reset)() = nullptr;
+};
+
+/** Runs the bridge layer over the simulated driver, loaded by its file name as the real driver would be. */
+class BridgeOverSimulator : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE (counters.loaded()) << "the simulated driver must be found by name";
+        Cleanup_libMPSSE();
+        counters.clear();
+    }
+
+    void TearDown() override
+    {
+        vitrel::closeSpiBridge();
+
+        for (auto* handle : opened)
+            SPI_CloseChannel (handle);
+    }
+
+    bool openQuietly()
+    {
+        testing::internal::CaptureStdout();
+        const bool result = vitrel::openSpiBridge();
+        testing::internal::GetCapturedStdout();
+        return result;
+    }
+
+    FT_HANDLE openInitialised (std::uint32_t index)
+    {
+        FT_HANDLE handle = nullptr;
+        SpiChannelSettings settings { 1'000'000, 2, 0x20, 0, 0 };
+        EXPECT_EQ (SPI_OpenChannel (index, &handle), FT_OK);
+        EXPECT_EQ (SPI_InitChannel (handle, &settings), FT_OK);
+        opened.push_back (handle);
+        return handle;
+    }
+
+    SimulatorCounters counters;
+    std::vector<FT_HANDLE> opened;
+};
+
+} // namespace vitrel::test
