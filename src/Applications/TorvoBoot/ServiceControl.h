@@ -27,3 +27,13 @@ void pushPendingCommand (juce::uint8 code);
 
 /** The oldest queued command byte, or 0 when none is waiting. */
 juce::uint8 popPendingCommand();
+
+namespace tav { class ExecutionContext; }
+
+/** Interactive run: lets client commands reach this process where the
+    platform allows it (Linux: the control socket). On Windows commands
+    travel only through the service control manager, so this does nothing. */
+bool openInteractiveCommandChannel (tav::ExecutionContext& context);
+
+/** Ends what openInteractiveCommandChannel() opened. */
+void closeInteractiveCommandChannel();

@@ -1,7 +1,83 @@
 #include "ServiceControl.h"
+#include "ControlSocketReceiver_linux.h"
+#include "NotifySocket_linux.h"
+#include "TorvoBootClasses.h"
+#include "TorvoBootProgram.h"
+#include "UserSession.h"
+#include <tavcore/ExecutionContext.h>
 
-bool runServiceDispatcher (TorvoBootProgram*)
+namespace
 {
-    // Started from a console: the interactive run follows.
-    return false;
+    // The one command channel of the process: the service's, or the
+    // interactive run's.
+    ControlSocketReceiver commandChannel;
+
+    /** Started by systemd: it hands a notification socket or an invocation id. */
+    bool isStartedByServiceManager()
+    {
+        return NotifySocket::isAvailable()
+            || juce::SystemStats::getEnvironmentVariable ("INVOCATION_ID", {}).isNotEmpty();
+    }
+
+    TorvoBootProgram* asBootProgram (TorvoBootProgram* program)
+    {
+        return program != nullptr && program->isInstanceOf (TorvoBootProgramClass::instance) ? program : nullptr;
+    }
+
+    void reportSessionAtStart (tav::ExecutionContext& context)
+    {
+        const int session = getActiveConsoleSessionWithUser();
+        exchangeActiveSessionId (session);
+        context.information (session == -1 ? juce::String ("No interactive user is logged on at service start")
+                                           : "Interactive user already logged on at service start (session " + juce::String (session) + ")");
+    }
+
+    void serviceMain (TorvoBootProgram* program)
+    {
+        auto& context = tav::ExecutionContext::get();
+        NotifySocket::notify ("STATUS=Starting");
+        setRunningAsService();
+        reportSessionAtStart (context);
+        commandChannel.open (context);
+
+        // SIGTERM is the service manager's stop request.
+        tav::Program::activateConsoleStopHandler (true);
+
+        if (program != nullptr && program->startServiceThread())
+        {
+            NotifySocket::notify ("READY=1\nSTATUS=Watching the managed applications");
+
+            while (! program->isCurrentlyStopping())
+                juce::Thread::sleep (200);
+
+            NotifySocket::notify ("STOPPING=1\nSTATUS=Stopping");
+            program->stopServiceThread();
+        }
+        else
+        {
+            context.error ("Failed to start boot service thread");
+        }
+
+        commandChannel.close();
+    }
+}
+
+//==============================================================================
+bool runServiceDispatcher (TorvoBootProgram* program)
+{
+    if (! isStartedByServiceManager())
+        return false;
+
+    serviceMain (asBootProgram (program));
+    return true;
+}
+
+bool openInteractiveCommandChannel (tav::ExecutionContext& context)
+{
+    return commandChannel.open (context);
+}
+
+void closeInteractiveCommandChannel()
+{
+    commandChannel.close();
 }

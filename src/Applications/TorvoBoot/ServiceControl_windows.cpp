@@ -162,3 +162,12 @@ bool runServiceDispatcher (TorvoBootProgram* program)
 
     return false;
 }
+
+bool openInteractiveCommandChannel (tav::ExecutionContext&)
+{
+    return false;
+}
+
+void closeInteractiveCommandChannel()
+{
+}

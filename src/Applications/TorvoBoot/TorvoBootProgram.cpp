@@ -147,11 +147,13 @@ bool TorvoBootProgram::runInteractively()
 
     getExecutionContext().information ("running interactively (not registered as a daemon), press Ctrl+C to exit");
     activateConsoleStopHandler (true);
+    openInteractiveCommandChannel (getExecutionContext());
 
     // The main thread drives the monitor's updates.
     while (! isCurrentlyStopping())
         serviceThread.callThreadUpdate (true);
 
+    closeInteractiveCommandChannel();
     juce::JUCEApplicationBase::quit();
     return true;
 }
