@@ -40,6 +40,13 @@ namespace
 
         return alive;
     }
+
+    /** Removes a socket file. (juce::File takes a socket for a folder, as
+        its mode shares a bit with a folder's, and fails to delete it.) */
+    void removeSocketFile (const juce::File& file)
+    {
+        ::unlink (file.getFullPathName().toRawUTF8());
+    }
 }
 
 //==============================================================================
@@ -73,7 +80,7 @@ bool ControlSocketReceiver::open (tav::ExecutionContext& messageContext)
             return false;
         }
 
-        socketFile.deleteFile();
+        removeSocketFile (socketFile);
     }
 
     descriptor = ::socket (AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
@@ -102,7 +109,7 @@ void ControlSocketReceiver::close()
     {
         ::close (descriptor);
         descriptor = -1;
-        socketFile.deleteFile();
+        removeSocketFile (socketFile);
     }
 }
 

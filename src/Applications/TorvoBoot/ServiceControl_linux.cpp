@@ -52,6 +52,9 @@ namespace
 
             NotifySocket::notify ("STOPPING=1\nSTATUS=Stopping");
             program->stopServiceThread();
+
+            // The signal only raised the flag; the program leaves its message loop now.
+            program->quit (false);
         }
         else
         {

@@ -1,0 +1,155 @@
+#include "ProgramTestSupport.h"
+#include "ScopedEnvironment.h"
+#include "StoppableProcess.h"
+#include <hostsys/Process.h>
+#include <cstring>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+// TorvoBoot as systemd runs it, with this test in systemd's and logind's
+// places: it reads the notification socket, publishes a logged-on session
+// and sends the stop signal.
+
+namespace
+{
+    /** A datagram socket bound at a path, as systemd's notification socket is. */
+    class DatagramListener
+    {
+    public:
+        explicit DatagramListener (const juce::File& file)
+        {
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            std::strncpy (address.sun_path, file.getFullPathName().toRawUTF8(), sizeof (address.sun_path) - 1);
+            descriptor = ::socket (AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+            ::bind (descriptor, reinterpret_cast<sockaddr*> (&address), sizeof (address));
+        }
+
+        ~DatagramListener()  { ::close (descriptor); }
+
+        /** Waits (bounded) for a message containing the text; all seen so far are kept. */
+        bool waitFor (const juce::String& text, int timeoutMs = 15000)
+        {
+            for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! received.contains (text);)
+            {
+                if (juce::Time::getMillisecondCounter() >= deadline)
+                    return false;
+
+                pollfd entry { descriptor, POLLIN, 0 };
+
+                if (::poll (&entry, 1, 50) > 0)
+                {
+                    char buffer[512] = {};
+                    const auto size = ::recv (descriptor, buffer, sizeof (buffer) - 1, 0);
+                    if (size > 0)
+                        received << juce::String (buffer, (size_t) size) << "\n";
+                }
+            }
+
+            return true;
+        }
+
+        juce::String received;
+
+    private:
+        int descriptor = -1;
+    };
+
+    juce::uint64 findLaunchedProcessId (const juce::String& output)
+    {
+        const auto afterLaunch = output.fromFirstOccurrenceOf ("Launched ", false, false);
+        return (juce::uint64) afterLaunch.fromFirstOccurrenceOf ("(pid=", false, false).getLargeIntValue();
+    }
+
+    juce::String readProcFile (juce::uint64 processId, const char* name)
+    {
+        juce::MemoryBlock data;
+        juce::File ("/proc/" + juce::String (processId) + "/" + name).loadFileAsData (data);
+
+        // The environment separates its entries with NUL bytes.
+        for (size_t i = 0; i < data.getSize(); ++i)
+            if (data[i] == 0)
+                data[i] = '\n';
+
+        return juce::String::fromUTF8 (static_cast<const char*> (data.getData()), (int) data.getSize());
+    }
+
+    bool waitForText (const juce::File& file, const juce::String& text, int timeoutMs = 15000)
+    {
+        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! file.loadFileAsString().contains (text);)
+        {
+            if (juce::Time::getMillisecondCounter() >= deadline)
+                return false;
+
+            juce::Thread::sleep (20);
+        }
+
+        return true;
+    }
+}
+
+TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "starting programs as another user needs root";
+
+    const passwd* nobody = ::getpwnam ("nobody");
+    ASSERT_NE (nobody, nullptr);
+
+    programs::TemporaryFolder folder;
+    const auto& root = folder.get();
+    ::chmod (root.getFullPathName().toRawUTF8(), 0777);
+
+    // logind's view: seat0's active session 7 belongs to nobody, on display :5.
+    root.getChildFile ("logind/seats").createDirectory();
+    root.getChildFile ("logind/sessions").createDirectory();
+    root.getChildFile ("logind/seats/seat0").replaceWithText ("ACTIVE=7\n");
+    root.getChildFile ("logind/sessions/7").replaceWithText ("UID=" + juce::String (nobody->pw_uid) + "\nUSER=nobody\nSTATE=active\nDISPLAY=:5\n");
+
+    const auto report = root.getChildFile ("child.report");
+    const auto configuration = root.getChildFile ("boot.configuration");
+    configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {executablePath = \""
+                                   + programs::find ("hostsys_test_child").getFullPathName() + "\", arguments = \""
+                                   + report.getFullPathName() + " 60000 0\"}]}\n");
+
+    DatagramListener systemd (root.getChildFile ("notify"));
+    ScopedEnvironment notify ("NOTIFY_SOCKET", root.getChildFile ("notify").getFullPathName());
+    ScopedEnvironment logind ("TORVO_LOGIND_RUNTIME_DIR", root.getChildFile ("logind").getFullPathName());
+    ScopedEnvironment config ("TORVO_BOOT_CONFIGURATION", configuration.getFullPathName());
+    ScopedEnvironment control ("TORVO_BOOT_CONTROL_SOCKET", root.getChildFile ("run/control").getFullPathName());
+    const auto output = root.getChildFile ("output.txt");
+
+    StoppableProcess boot (programs::find ("TorvoBoot"), {}, output);
+    ASSERT_TRUE (systemd.waitFor ("READY=1")) << output.loadFileAsString();
+    ASSERT_TRUE (programs::waitForFile (report)) << output.loadFileAsString();
+    ASSERT_TRUE (waitForText (output, "Launched "));
+
+    // The application runs as the session's user, in that user's environment.
+    const auto child = findLaunchedProcessId (output.loadFileAsString());
+    EXPECT_TRUE (readProcFile (child, "status").contains ("Uid:\t" + juce::String (nobody->pw_uid) + "\t"));
+    const auto environment = readProcFile (child, "environ");
+    EXPECT_TRUE (environment.contains ("USER=nobody\n")) << environment;
+    EXPECT_TRUE (environment.contains ("DISPLAY=:5\n")) << environment;
+
+    // Only the owner may reach the control socket.
+    struct stat socketStatus {};
+    ASSERT_EQ (::stat (root.getChildFile ("run/control").getFullPathName().toRawUTF8(), &socketStatus), 0);
+    EXPECT_EQ (socketStatus.st_mode & 0777, 0600u);
+
+    const auto killed = programs::run ("TorvoBoot", { "-c=killApplication", "-a=0" });
+    EXPECT_EQ (killed.exitCode, 0) << killed.output;
+    EXPECT_TRUE (waitForText (output, " killed\n")) << output.loadFileAsString();
+
+    boot.requestStop();
+    EXPECT_TRUE (systemd.waitFor ("STOPPING=1"));
+    EXPECT_EQ (boot.waitForExit (15000), 0);
+
+    const auto text = output.loadFileAsString();
+    EXPECT_TRUE (text.contains ("Interactive user already logged on at service start (session 7)\n")) << text;
+    EXPECT_FALSE (text.contains ("running interactively")) << text;
+    EXPECT_FALSE (root.getChildFile ("run/control").exists()) << "the socket goes with the service";
+}
