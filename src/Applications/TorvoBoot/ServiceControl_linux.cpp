@@ -35,6 +35,10 @@ namespace
     void serviceMain (TorvoBootProgram* program)
     {
         auto& context = tav::ExecutionContext::get();
+
+        if (program != nullptr)
+            program->attachServiceLog();
+
         NotifySocket::notify ("STATUS=Starting");
         setRunningAsService();
         reportSessionAtStart (context);

@@ -106,7 +106,17 @@ namespace
     void WINAPI serviceMain (DWORD argc, LPWSTR* argv)
     {
         const juce::String name = (argc > 0 && argv != nullptr && argv[0] != nullptr) ? juce::String (argv[0]) : juce::String ("TorvoBoot");
-        auto& context = tav::ExecutionContext::get();
+        auto* program = getCurrentBootProgram();
+
+        // This thread belongs to the service control manager: its messages
+        // go where the program's go, into the service's log.
+        tav::ExecutionContext ownContext;
+        auto& context = program != nullptr ? program->getExecutionContext() : ownContext;
+        tav::ExecutionContext::ScopedCurrent current (context);
+
+        if (program != nullptr)
+            program->attachServiceLog();
+
         serviceStatusHandle = ::RegisterServiceCtrlHandlerExW (name.toWideCharPointer(), &serviceControlHandler, nullptr);
 
         if (serviceStatusHandle == nullptr)
@@ -122,8 +132,6 @@ namespace
         exchangeActiveSessionId (session);
         context.information (session == -1 ? juce::String ("No interactive user is logged on at service start")
                                            : "Interactive user already logged on at service start (session " + juce::String (session) + ")");
-
-        auto* program = getCurrentBootProgram();
 
         if (program != nullptr && program->startServiceThread())
         {

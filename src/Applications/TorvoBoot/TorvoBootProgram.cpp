@@ -8,6 +8,7 @@
 #include <hostsys/TorvoBootClient.h>
 #include <hostsys/TorvoBootCommandId.h>
 #include <tavcore/DynamicallyLinkedLibrary.h>
+#include <tavcore/FileExecutionContextView.h>
 #include <tavcore/Library.h>
 #include <tavcore/StandardOutputExecutionContextView.h>
 
@@ -168,4 +169,17 @@ void TorvoBootProgram::stopServiceThread()
 {
     if (serviceThread.isRunning())
         serviceThread.stopTavThread (getConnectionManager().getMessageTimeoutInMs());
+}
+
+void TorvoBootProgram::attachServiceLog()
+{
+    const auto logFile = getServiceLogFile();
+    getExecutionContext().addView (std::make_unique<tav::FileExecutionContextView> (logFile));
+    serviceThread.getExecutionContext().addView (std::make_unique<tav::FileExecutionContextView> (logFile));
+}
+
+juce::File TorvoBootProgram::getServiceLogFile()
+{
+    return juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory)
+        .getChildFile ("Torvo Boot").getChildFile ("logs").getChildFile ("TorvoBoot.log");
 }

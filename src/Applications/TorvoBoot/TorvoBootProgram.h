@@ -35,6 +35,14 @@ public:
     /** Stops the service thread, waiting at most the message time-out. */
     void stopServiceThread();
 
+    /** Service run: the program's and the service thread's messages also go
+        to the service's log file, since a service has no console. */
+    void attachServiceLog();
+
+    /** The service's log file: "Torvo Boot/logs/TorvoBoot.log" in the data
+        folder of the account the service runs under. */
+    static juce::File getServiceLogFile();
+
     /** The exit code the program will end with. */
     juce::int32 getExitCode() const noexcept      { return exitCode; }
 

@@ -121,6 +121,7 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     ScopedEnvironment logind ("TORVO_LOGIND_RUNTIME_DIR", root.getChildFile ("logind").getFullPathName());
     ScopedEnvironment config ("TORVO_BOOT_CONFIGURATION", configuration.getFullPathName());
     ScopedEnvironment control ("TORVO_BOOT_CONTROL_SOCKET", root.getChildFile ("run/control").getFullPathName());
+    ScopedEnvironment home ("HOME", root.getFullPathName());
     const auto output = root.getChildFile ("output.txt");
 
     StoppableProcess boot (programs::find ("TorvoBoot"), {}, output);
@@ -152,4 +153,9 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     EXPECT_TRUE (text.contains ("Interactive user already logged on at service start (session 7)\n")) << text;
     EXPECT_FALSE (text.contains ("running interactively")) << text;
     EXPECT_FALSE (root.getChildFile ("run/control").exists()) << "the socket goes with the service";
+
+    // A service has no console: its messages also land in its log file.
+    const auto log = root.getChildFile (".config/Torvo Boot/logs/TorvoBoot.log").loadFileAsString();
+    EXPECT_TRUE (log.contains (" Interactive user already logged on at service start (session 7)\n")) << log;
+    EXPECT_TRUE (log.contains (" Loaded 1 managed application(s)\n")) << log;
 }
