@@ -1,0 +1,216 @@
+#include "ProgramTestSupport.h"
+#include "ServiceControl.h"
+#include "TorvoBootClasses.h"
+#include "TorvoBootLibrary.h"
+#include "TorvoBootService.h"
+#include "TorvoBootServiceLogic.h"
+#include "UserSessionLauncher.h"
+#include <hostsys/ConsoleProcess.h>
+#include <hostsys/OsLibrary.h>
+#include <hostsys/Process.h>
+#include <hostsys/TorvoBootCommandId.h>
+#include <tavcore/RecordingExecutionContextView.h>
+#include <csignal>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The monitor over the real system: real processes started, watched, killed
+// and found again, driven by the real clock as the interactive run drives it.
+
+class RealProcesses : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto& root = tav::Library::getRootLibrary();
+        root.addLibrary (os::createOsLibrary());
+        root.addLibrary (std::make_unique<TorvoBootLibrary> (juce::File()));
+        auto object = TorvoBootServiceClass::instance->createObject();
+        service.reset (static_cast<TorvoBootService*> (object.release()));
+        logic = std::make_unique<TorvoBootServiceLogic>();
+        logic->setService (*service);
+
+        auto view = std::make_unique<tav::RecordingExecutionContextView>();
+        recorder = view.get();
+        context.addView (std::move (view));
+        adoptOwnSession();
+    }
+
+    void TearDown() override
+    {
+        killAll();
+        logic.reset();
+        service.reset();
+        tav::Library::getRootLibrary().removeLibrary ("TorvoBoot");
+        tav::Library::getRootLibrary().removeLibrary ("Os");
+    }
+
+    void addChild (const juce::String& arguments, double restartDelay = 0.1, juce::uint64 maximumAttempts = 5)
+    {
+        auto object = tav::Library::getRootLibrary().createObject ("ManagedApplication");
+        auto& application = static_cast<os::ManagedApplication&> (*object);
+        application.executablePath.set (child.getFullPathName(), tav::ChangeCallback::none());
+        application.arguments.set (arguments, tav::ChangeCallback::none());
+        application.restartDelay.set (restartDelay, tav::ChangeCallback::none());
+        application.maximumLaunchAttempts.set (maximumAttempts, tav::ChangeCallback::none());
+        service->configuration.applications.append (std::move (object), tav::ChangeCallback::none());
+    }
+
+    void initialise()
+    {
+        tav::ExecutionContext::ScopedCurrent current (context);
+        tav::SuccessStatus status;
+        ASSERT_TRUE (logic->initializeItem (status));
+    }
+
+    /** Runs updates every 20 ms until the condition holds (true) or the time is up (false). */
+    bool runUntil (std::function<bool()> condition, int timeoutMs = 15000)
+    {
+        tav::ExecutionContext::ScopedCurrent current (context);
+
+        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! condition();)
+        {
+            if (juce::Time::getMillisecondCounter() >= deadline)
+                return false;
+
+            logic->updateItem();
+            juce::Thread::sleep (20);
+        }
+
+        return true;
+    }
+
+    int count (const juce::String& text) const
+    {
+        int n = 0;
+        for (auto& line : recorder->getLines())
+            n += line.contains (text) ? 1 : 0;
+        return n;
+    }
+
+    const ManagedApplicationState& record (size_t index) const  { return logic->getApplicationStates()[index]; }
+
+    void send (os::TorvoBootCommandIdEnum id, juce::uint8 index)
+    {
+        pushPendingCommand (os::getTorvoBootControlCode (id, index));
+        tav::ExecutionContext::ScopedCurrent current (context);
+        logic->updateItem();
+    }
+
+    void killAll()
+    {
+        const auto ids = os::Process::findRunningProcessIds (child.getFileName(), {});
+        os::Process::killAllInstances (std::set<juce::uint64> (ids.begin(), ids.end()));
+    }
+
+    const juce::File child = programs::find ("hostsys_test_child");
+    std::unique_ptr<TorvoBootService> service;
+    std::unique_ptr<TorvoBootServiceLogic> logic;
+    tav::ExecutionContext context;
+    tav::RecordingExecutionContextView* recorder = nullptr;
+};
+
+class RealProcessesEndingAtOnce : public RealProcesses,
+                                  public testing::WithParamInterface<const char*> {};
+
+TEST_P (RealProcessesEndingAtOnce, AreRelaunchedAfterEachExit)
+{
+    addChild (juce::String ("- 0 ") + GetParam());
+    initialise();
+    EXPECT_TRUE (runUntil ([&] { return count ("exited unexpectedly") >= 3; })) << recorder->getLines().joinIntoString ("\n");
+    EXPECT_GE (count ("Launched "), 3);
+}
+
+// A clean exit and a crash (a failure exit code) are both unexpected.
+INSTANTIATE_TEST_SUITE_P (ExitCodes, RealProcessesEndingAtOnce, testing::Values ("0", "3"));
+
+TEST_F (RealProcesses, AProgramThatCannotStartIsGivenUpAfterItsAttempts)
+{
+    auto object = tav::Library::getRootLibrary().createObject ("ManagedApplication");
+    auto& application = static_cast<os::ManagedApplication&> (*object);
+    application.executablePath.set ("/nonexistent/program", tav::ChangeCallback::none());
+    application.restartDelay.set (0.05, tav::ChangeCallback::none());
+    application.maximumLaunchAttempts.set (3, tav::ChangeCallback::none());
+    service->configuration.applications.append (std::move (object), tav::ChangeCallback::none());
+    initialise();
+
+    EXPECT_TRUE (runUntil ([&] { return count ("giving up") == 1; }));
+    EXPECT_EQ (count ("Error: Failed to launch /nonexistent/program (attempt "), 2);
+    EXPECT_TRUE (record (0).restartSuppressed);
+}
+
+TEST_F (RealProcesses, TwoApplicationsWithTheSameCommandLineShareOneProcess)
+{
+    addChild ("- 60000 0 same");
+    addChild ("- 60000 0 same");
+    initialise();
+
+    EXPECT_EQ (count ("Launched "), 1);
+    EXPECT_EQ (count ("already running (pid="), 1);
+    EXPECT_NE (record (0).processId, 0u);
+    EXPECT_EQ (record (0).processId, record (1).processId);
+}
+
+TEST_F (RealProcesses, KilledByCommandItStaysDownAndAHandStartedInstanceIsAdopted)
+{
+    addChild ("- 60000 0 first");
+    addChild ("- 60000 0 second");
+    initialise();
+    ASSERT_EQ (count ("Launched "), 2);
+    const auto firstId = record (0).processId;
+
+    send (os::killApplication, os::allApplicationsIndex);
+    EXPECT_EQ (count (") killed"), 2);
+    EXPECT_FALSE (os::Process::isProcessRunning (firstId));
+    runUntil ([] { return false; }, 500);
+    EXPECT_EQ (count ("Launched "), 2) << "killed applications are not relaunched";
+
+    // Started again by hand, the first one is found by the next scan.
+    const auto byHand = os::ConsoleProcess::create (child.getFullPathName(), "- 60000 0 first", juce::File::getCurrentWorkingDirectory(), true);
+    ASSERT_NE (byHand, nullptr);
+    EXPECT_TRUE (runUntil ([&] { return record (0).processId == byHand->getProcessId(); }, 15000));
+    EXPECT_EQ (count (" detected running again (pid=" + juce::String (byHand->getProcessId()) + "), resuming monitoring"), 1);
+    EXPECT_EQ (record (1).processId, 0u);
+}
+
+TEST_F (RealProcesses, ARecycledProcessIdIsNeverTakenForTheWatchedProcess)
+{
+    // Forcing the kernel to hand out a given id needs root and a writable
+    // /proc/sys/kernel/ns_last_pid.
+    std::ofstream lastPid ("/proc/sys/kernel/ns_last_pid");
+    if (::geteuid() != 0 || ! lastPid)
+        GTEST_SKIP() << "cannot choose the next process id here";
+
+    const pid_t watched = ::fork();
+    if (watched == 0)
+    {
+        ::pause();
+        ::_exit (0);
+    }
+
+    trackProcessHandle ((juce::uint64) watched);
+    ASSERT_TRUE (isProcessRunning ((juce::uint64) watched));
+    ::kill (watched, SIGKILL);
+    ::waitpid (watched, nullptr, 0);
+
+    // Another process now gets the same id.
+    lastPid << (watched - 1) << std::flush;
+    const pid_t impostor = ::fork();
+    if (impostor == 0)
+    {
+        ::pause();
+        ::_exit (0);
+    }
+
+    if (impostor != watched)
+    {
+        ::kill (impostor, SIGKILL);
+        ::waitpid (impostor, nullptr, 0);
+        GTEST_SKIP() << "the kernel did not reuse the id";
+    }
+
+    EXPECT_FALSE (isProcessRunning ((juce::uint64) watched)) << "the watch belongs to the ended process, not the new one";
+    ::kill (impostor, SIGKILL);
+    ::waitpid (impostor, nullptr, 0);
+}
