@@ -1,15 +1,9 @@
+#include "BootServiceFixture.h"
 #include "ProgramTestSupport.h"
 #include "ServiceControl.h"
-#include "TorvoBootClasses.h"
-#include "TorvoBootLibrary.h"
-#include "TorvoBootService.h"
-#include "TorvoBootServiceLogic.h"
 #include "UserSessionLauncher.h"
 #include <hostsys/ConsoleProcess.h>
-#include <hostsys/OsLibrary.h>
 #include <hostsys/Process.h>
-#include <hostsys/TorvoBootCommandId.h>
-#include <tavcore/RecordingExecutionContextView.h>
 #include <csignal>
 #include <fstream>
 #include <sys/wait.h>
@@ -18,50 +12,28 @@
 // The monitor over the real system: real processes started, watched, killed
 // and found again, driven by the real clock as the interactive run drives it.
 
-class RealProcesses : public testing::Test
+class RealProcesses : public BootServiceFixture
 {
 protected:
     void SetUp() override
     {
-        auto& root = tav::Library::getRootLibrary();
-        root.addLibrary (os::createOsLibrary());
-        root.addLibrary (std::make_unique<TorvoBootLibrary> (juce::File()));
-        auto object = TorvoBootServiceClass::instance->createObject();
-        service.reset (static_cast<TorvoBootService*> (object.release()));
-        logic = std::make_unique<TorvoBootServiceLogic>();
-        logic->setService (*service);
-
-        auto view = std::make_unique<tav::RecordingExecutionContextView>();
-        recorder = view.get();
-        context.addView (std::move (view));
+        BootServiceFixture::SetUp();
         adoptOwnSession();
     }
 
     void TearDown() override
     {
         killAll();
-        logic.reset();
-        service.reset();
-        tav::Library::getRootLibrary().removeLibrary ("TorvoBoot");
-        tav::Library::getRootLibrary().removeLibrary ("Os");
+        BootServiceFixture::TearDown();
     }
 
-    void addChild (const juce::String& arguments, double restartDelay = 0.1, juce::uint64 maximumAttempts = 5)
+    void addChild (const juce::String& arguments)
     {
-        auto object = tav::Library::getRootLibrary().createObject ("ManagedApplication");
-        auto& application = static_cast<os::ManagedApplication&> (*object);
-        application.executablePath.set (child.getFullPathName(), tav::ChangeCallback::none());
-        application.arguments.set (arguments, tav::ChangeCallback::none());
-        application.restartDelay.set (restartDelay, tav::ChangeCallback::none());
-        application.maximumLaunchAttempts.set (maximumAttempts, tav::ChangeCallback::none());
-        service->configuration.applications.append (std::move (object), tav::ChangeCallback::none());
-    }
-
-    void initialise()
-    {
-        tav::ExecutionContext::ScopedCurrent current (context);
-        tav::SuccessStatus status;
-        ASSERT_TRUE (logic->initializeItem (status));
+        addApplication (child.getFullPathName(), [&] (auto& a)
+        {
+            a.arguments.set (arguments, tav::ChangeCallback::none());
+            a.restartDelay.set (0.1, tav::ChangeCallback::none());
+        });
     }
 
     /** Runs updates every 20 ms until the condition holds (true) or the time is up (false). */
@@ -89,13 +61,10 @@ protected:
         return n;
     }
 
-    const ManagedApplicationState& record (size_t index) const  { return logic->getApplicationStates()[index]; }
-
     void send (os::TorvoBootCommandIdEnum id, juce::uint8 index)
     {
         pushPendingCommand (os::getTorvoBootControlCode (id, index));
-        tav::ExecutionContext::ScopedCurrent current (context);
-        logic->updateItem();
+        update();
     }
 
     void killAll()
@@ -105,10 +74,6 @@ protected:
     }
 
     const juce::File child = programs::find ("hostsys_test_child");
-    std::unique_ptr<TorvoBootService> service;
-    std::unique_ptr<TorvoBootServiceLogic> logic;
-    tav::ExecutionContext context;
-    tav::RecordingExecutionContextView* recorder = nullptr;
 };
 
 class RealProcessesEndingAtOnce : public RealProcesses,
@@ -127,12 +92,11 @@ INSTANTIATE_TEST_SUITE_P (ExitCodes, RealProcessesEndingAtOnce, testing::Values 
 
 TEST_F (RealProcesses, AProgramThatCannotStartIsGivenUpAfterItsAttempts)
 {
-    auto object = tav::Library::getRootLibrary().createObject ("ManagedApplication");
-    auto& application = static_cast<os::ManagedApplication&> (*object);
-    application.executablePath.set ("/nonexistent/program", tav::ChangeCallback::none());
-    application.restartDelay.set (0.05, tav::ChangeCallback::none());
-    application.maximumLaunchAttempts.set (3, tav::ChangeCallback::none());
-    service->configuration.applications.append (std::move (object), tav::ChangeCallback::none());
+    addApplication ("/nonexistent/program", [] (auto& a)
+    {
+        a.restartDelay.set (0.05, tav::ChangeCallback::none());
+        a.maximumLaunchAttempts.set (3, tav::ChangeCallback::none());
+    });
     initialise();
 
     EXPECT_TRUE (runUntil ([&] { return count ("giving up") == 1; }));
