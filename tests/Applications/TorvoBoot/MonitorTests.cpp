@@ -276,3 +276,18 @@ TEST_F (MonitorFixture, ApplicationsNotLaunchedAtLogonAreOnlyAdopted)
     runFor (10100);
     EXPECT_EQ (record (0).processId, byHand);
 }
+
+TEST_F (MonitorFixture, BeyondThirtyOneApplicationsOnlyTheAllIndexReachesTheRest)
+{
+    for (int i = 0; i < 33; ++i)
+        addApplication (host + juce::String (i));
+
+    initialise();
+    ASSERT_EQ (environment->launches.size(), 33u);
+
+    send (os::killApplication, 30);
+    EXPECT_EQ (environment->killed.size(), 1u);
+
+    send (os::killApplication, os::allApplicationsIndex);
+    EXPECT_EQ (environment->killed.size(), 33u) << "index 31 reaches applications 31 and 32 too";
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <juce_core/juce_core.h>
+#include <hostsys/Process.h>
 
 //==============================================================================
 /** The programs built beside the tests, and a way to run them to the end. */
@@ -59,6 +60,30 @@ namespace programs
     private:
         juce::File folder;
     };
+
+    /** A copy of the test child program in a folder of the test's own, so
+        that tests running side by side never find or end each other's children. */
+    inline juce::File copyTestChild (const juce::File& folder)
+    {
+        const auto original = find ("hostsys_test_child");
+        const auto copy = folder.getChildFile (original.getFileName());
+        original.copyFileTo (copy);
+        copy.setExecutePermission (true);
+        return copy;
+    }
+
+    /** The running processes of an executable (by its full path). */
+    inline std::vector<juce::uint64> findAllOf (const juce::File& executable)
+    {
+        return os::Process::findRunningProcessIds (executable.getFullPathName(), {});
+    }
+
+    /** Ends every running process of an executable (by its full path). */
+    inline void killAllOf (const juce::File& executable)
+    {
+        const auto ids = findAllOf (executable);
+        os::Process::killAllInstances (std::set<juce::uint64> (ids.begin(), ids.end()));
+    }
 
     /** Waits (bounded) until a file exists. */
     inline bool waitForFile (const juce::File& file, int timeoutMs = 15000)

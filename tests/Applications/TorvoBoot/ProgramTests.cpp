@@ -46,7 +46,7 @@ protected:
     /** Writes a configuration that runs the test child, reporting into the folder. */
     juce::File writeConfiguration (const juce::File& report)
     {
-        const auto child = programs::find ("hostsys_test_child").getFullPathName();
+        const auto child = programs::copyTestChild (folder.get()).getFullPathName();
         const auto file = folder.get().getChildFile ("boot.configuration");
         file.replaceWithText ("TorvoBootConfiguration {\n"
                               "    applications = [\n"
@@ -87,9 +87,9 @@ TEST_F (ProgramInteractiveRun, LaunchesTheConfiguredApplicationsAndStopsOnReques
     EXPECT_TRUE (text.contains ("running interactively (not registered as a daemon), press Ctrl+C to exit\n")) << text;
 
     // Stopping the monitor leaves the applications running.
-    const auto children = os::Process::findRunningProcessIds (programs::executableName ("hostsys_test_child"), {});
-    EXPECT_FALSE (children.empty());
-    os::Process::killAllInstances (std::set<juce::uint64> (children.begin(), children.end()));
+    const auto child = folder.get().getChildFile (programs::executableName ("hostsys_test_child"));
+    EXPECT_FALSE (programs::findAllOf (child).empty());
+    programs::killAllOf (child);
 }
 
 TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndTheDefaultsAreUsed)

@@ -69,11 +69,11 @@ protected:
 
     void killAll()
     {
-        const auto ids = os::Process::findRunningProcessIds (child.getFileName(), {});
-        os::Process::killAllInstances (std::set<juce::uint64> (ids.begin(), ids.end()));
+        programs::killAllOf (child);
     }
 
-    const juce::File child = programs::find ("hostsys_test_child");
+    programs::TemporaryFolder folder;
+    const juce::File child = programs::copyTestChild (folder.get());
 };
 
 class RealProcessesEndingAtOnce : public RealProcesses,
@@ -102,6 +102,20 @@ TEST_F (RealProcesses, AProgramThatCannotStartIsGivenUpAfterItsAttempts)
     EXPECT_TRUE (runUntil ([&] { return count ("giving up") == 1; }));
     EXPECT_EQ (count ("Error: Failed to launch /nonexistent/program (attempt "), 2);
     EXPECT_TRUE (record (0).restartSuppressed);
+}
+
+TEST_F (RealProcesses, AMissingWorkingDirectoryIsAFailedLaunch)
+{
+    addApplication (child.getFullPathName(), [] (auto& a)
+    {
+        a.arguments.set ("- 60000 0", tav::ChangeCallback::none());
+        a.workingDirectory.set ("/nonexistent/folder", tav::ChangeCallback::none());
+        a.maximumLaunchAttempts.set (1, tav::ChangeCallback::none());
+    });
+    initialise();
+
+    EXPECT_EQ (count ("Launched "), 0);
+    EXPECT_EQ (count ("after 1 attempts, giving up until it is started manually"), 1) << recorder->getLines().joinIntoString ("\n");
 }
 
 TEST_F (RealProcesses, TwoApplicationsWithTheSameCommandLineShareOneProcess)

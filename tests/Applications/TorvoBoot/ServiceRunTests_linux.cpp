@@ -20,7 +20,7 @@ namespace
     class DatagramListener
     {
     public:
-        explicit DatagramListener (const juce::File& file)
+        explicit DatagramListener (const juce::File& file) : path (file.getFullPathName())
         {
             sockaddr_un address {};
             address.sun_family = AF_UNIX;
@@ -29,7 +29,11 @@ namespace
             ::bind (descriptor, reinterpret_cast<sockaddr*> (&address), sizeof (address));
         }
 
-        ~DatagramListener()  { ::close (descriptor); }
+        ~DatagramListener()
+        {
+            ::close (descriptor);
+            ::unlink (path.toRawUTF8());
+        }
 
         /** Waits (bounded) for a message containing the text; all seen so far are kept. */
         bool waitFor (const juce::String& text, int timeoutMs = 15000)
@@ -56,6 +60,7 @@ namespace
         juce::String received;
 
     private:
+        juce::String path;
         int descriptor = -1;
     };
 
@@ -113,7 +118,7 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const auto report = root.getChildFile ("child.report");
     const auto configuration = root.getChildFile ("boot.configuration");
     configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {executablePath = \""
-                                   + programs::find ("hostsys_test_child").getFullPathName() + "\", arguments = \""
+                                   + programs::copyTestChild (root).getFullPathName() + "\", arguments = \""
                                    + report.getFullPathName() + " 60000 0\"}]}\n");
 
     DatagramListener systemd (root.getChildFile ("notify"));
@@ -144,6 +149,18 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const auto killed = programs::run ("TorvoBoot", { "-c=killApplication", "-a=0" });
     EXPECT_EQ (killed.exitCode, 0) << killed.output;
     EXPECT_TRUE (waitForText (output, " killed\n")) << output.loadFileAsString();
+
+    // Only codes 128 to 255 carry commands; anything else is refused.
+    {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        std::strncpy (address.sun_path, root.getChildFile ("run/control").getFullPathName().toRawUTF8(), sizeof (address.sun_path) - 1);
+        const int sender = ::socket (AF_UNIX, SOCK_DGRAM, 0);
+        const juce::uint8 code = 100;
+        ::sendto (sender, &code, 1, 0, reinterpret_cast<sockaddr*> (&address), sizeof (address));
+        ::close (sender);
+    }
+    EXPECT_TRUE (waitForText (output, "Warning: Refused control code 100: commands are codes 128 to 255\n")) << output.loadFileAsString();
 
     boot.requestStop();
     EXPECT_TRUE (systemd.waitFor ("STOPPING=1"));

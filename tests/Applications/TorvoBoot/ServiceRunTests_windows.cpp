@@ -130,27 +130,20 @@ namespace
         return queried ? status.dwCurrentState : 0;
     }
 
-    std::vector<juce::uint64> findChildren()
-    {
-        return os::Process::findRunningProcessIds (programs::executableName ("hostsys_test_child"), {});
-    }
-
-    void killChildren()
-    {
-        const auto children = findChildren();
-        os::Process::killAllInstances (std::set<juce::uint64> (children.begin(), children.end()));
-    }
 }
 
 TEST (WindowsService, InstallsStartsObeysCommandsStopsAndUninstalls)
 {
     programs::TemporaryFolder folder;
+    const auto child = programs::copyTestChild (folder.get());
+    const auto findChildren = [&] { return programs::findAllOf (child); };
+    const auto killChildren = [&] { programs::killAllOf (child); };
     const auto report = folder.get().getChildFile ("child.report");
     const auto configuration = getMachineConfiguration();
     configuration.getParentDirectory().createDirectory();
     const auto quoted = [] (const juce::String& text) { return tav::StateTextWriter::formatText (text, true); };
     ASSERT_TRUE (configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {"
-                                                "executablePath = " + quoted (programs::find ("hostsys_test_child").getFullPathName())
+                                                "executablePath = " + quoted (child.getFullPathName())
                                                 + ", arguments = " + quoted (report.getFullPathName().quoted() + " 600000 0")
                                                 + ", restartDelay = 0.2}]}\n"));
     getLogFile().deleteFile();
