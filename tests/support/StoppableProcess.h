@@ -12,6 +12,11 @@ class StoppableProcess
 {
 public:
     StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile);
+
+    /** The same, for a program that will not be asked to stop (Windows: no
+        console of its own, which is slow to make). */
+    StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile,
+                      bool stoppable);
     ~StoppableProcess();
 
     /** True when the process was started. */

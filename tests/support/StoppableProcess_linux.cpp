@@ -12,6 +12,11 @@ struct StoppableProcess::Native
 };
 
 StoppableProcess::StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile)
+    : StoppableProcess (executable, arguments, outputFile, true)
+{
+}
+
+StoppableProcess::StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile, bool)
     : native (std::make_unique<Native>())
 {
     std::vector<std::string> texts { executable.getFullPathName().toStdString() };

@@ -8,6 +8,12 @@ struct StoppableProcess::Native
 };
 
 StoppableProcess::StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile)
+    : StoppableProcess (executable, arguments, outputFile, true)
+{
+}
+
+StoppableProcess::StoppableProcess (const juce::File& executable, const juce::StringArray& arguments, const juce::File& outputFile,
+                                    bool stoppable)
     : native (std::make_unique<Native>())
 {
     SECURITY_ATTRIBUTES inherit { sizeof (SECURITY_ATTRIBUTES), nullptr, TRUE };
@@ -20,11 +26,16 @@ StoppableProcess::StoppableProcess (const juce::File& executable, const juce::St
     startup.hStdError = output;
     startup.hStdInput = ::GetStdHandle (STD_INPUT_HANDLE);
 
-    std::wstring commandLine = ("\"" + executable.getFullPathName() + "\" " + arguments.joinIntoString (" ")).toWideCharPointer();
+    juce::String text = executable.getFullPathName().quoted();
+
+    for (auto& argument : arguments)
+        text << " " << (argument.containsAnyOf (" \t") ? argument.quoted() : argument);
+
+    std::wstring commandLine = text.toWideCharPointer();
 
     // A console of its own lets Ctrl+C reach this program alone.
     native->started = ::CreateProcessW (nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &native->info) != FALSE;
+                                        stoppable ? CREATE_NEW_CONSOLE : 0, nullptr, nullptr, &startup, &native->info) != FALSE;
     ::CloseHandle (output);
 }
 

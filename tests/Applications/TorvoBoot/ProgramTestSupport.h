@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <juce_core/juce_core.h>
 #include <hostsys/Process.h>
+#include "StoppableProcess.h"
 
 //==============================================================================
 /** The programs built beside the tests, and a way to run them to the end. */
@@ -28,19 +29,21 @@ namespace programs
 
     inline Result run (const juce::String& stem, const juce::StringArray& arguments, int timeoutMs = 30000)
     {
-        juce::StringArray commandLine (find (stem).getFullPathName());
-        commandLine.addArray (arguments);
-        juce::ChildProcess process;
+        // Output goes through a file rather than a pipe: a program that ends
+        // at once can leave a pipe unread on some systems (Wine among them).
+        juce::TemporaryFile outputFile (".txt");
         Result result;
 
-        if (! process.start (commandLine))
-            return result;
+        {
+            StoppableProcess process (find (stem), arguments, outputFile.getFile(), false);
 
-        result.output = process.readAllProcessOutput().replace ("\r\n", "\n");
+            if (! process.isStarted())
+                return result;
 
-        if (process.waitForProcessToFinish (timeoutMs))
-            result.exitCode = (int) process.getExitCode();
+            result.exitCode = process.waitForExit (timeoutMs);
+        }
 
+        result.output = outputFile.getFile().loadFileAsString().replace ("\r\n", "\n");
         return result;
     }
 
