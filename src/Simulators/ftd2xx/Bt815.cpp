@@ -40,6 +40,7 @@ Bt815::Bt815() : coprocessor (memory, [this] { swapDisplayList(); })
 void Bt815::powerDown()
 {
     poweredUp = active = false;
+    hostCommands.clear();
     memory.reset();
     coprocessor.reset();
 }

@@ -35,7 +35,7 @@ public:
     /** Whether ACTIVE has woken the controller since its last power-down. */
     bool isActive() const noexcept               { return active; }
 
-    /** The host commands received since construction, oldest first, for checks of the wake-up sequence. */
+    /** The host commands received since the last power-down, oldest first, for checks of the wake-up sequence. */
     std::vector<std::uint8_t> hostCommands;
 
     /** Reads one byte of the address space as the host would see it. */
