@@ -32,7 +32,7 @@ void writeFile (const std::string& path, const std::vector<std::uint8_t>& bytes)
 
 } // namespace
 
-Bt815::Bt815() : coprocessor (memory, [this] { swapDisplayList(); })
+Bt815::Bt815 (FTSimStatistics* statistics) : stats (statistics), coprocessor (memory, [this] { swapDisplayList(); })
 {
     powerDown();
 }
@@ -201,6 +201,9 @@ void Bt815::byteReceived (std::uint8_t byte)
         if (! wroteData)
             firstWritten = address;
 
+        if (stats != nullptr)
+            ++stats->controllerDataBytes;
+
         wroteData = true;
         lastWritten = address;
         ++address;
@@ -228,6 +231,9 @@ std::uint8_t Bt815::nextOutgoingByte()
 
         return 0x00;
     }
+
+    if (stats != nullptr)
+        ++stats->controllerDataBytes;
 
     const auto value = memory.read8 (address++);
     return answeringZeros ? 0x00 : value;

@@ -2,6 +2,7 @@
 
 #include "Bt815Coprocessor.h"
 #include "Bt815Memory.h"
+#include "D2xxApi.h"
 #include "DisplayListRenderer.h"
 #include "SpiSlave.h"
 
@@ -27,7 +28,8 @@ namespace ftd2xxsim
 class Bt815 : public SpiSlave
 {
 public:
-    Bt815();
+    /** A controller that counts the value bytes of its memory accesses into statistics, if given. */
+    explicit Bt815 (FTSimStatistics* statistics = nullptr);
 
     void pinsChanged (std::uint8_t levels) override;
     bool clockBit (bool dataOut) override;
@@ -62,6 +64,7 @@ private:
     void swapDisplayList();
     std::uint8_t nextOutgoingByte();
 
+    FTSimStatistics* stats;
     Bt815Memory memory;
     Bt815Coprocessor coprocessor;
     RenderedFrame frame;

@@ -67,6 +67,7 @@ struct FTSimStatistics
     std::uint64_t badCommands;    ///< opcodes the MPSSE answered with 0xFA
     std::uint64_t spiBits;        ///< bits clocked on the SPI pins
     double spiSeconds;            ///< time those clocks take at the programmed rate
+    std::uint64_t controllerDataBytes; ///< value bytes a display controller took or gave (no address, dummy or command bytes)
 };
 
 FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_GetLibraryVersion (std::uint32_t* version);

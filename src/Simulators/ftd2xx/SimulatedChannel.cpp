@@ -12,7 +12,7 @@ SimulatedChannel::SimulatedChannel (ChannelDescription d, FTSimStatistics& stati
 {
     if (description.slave == "BT815")
     {
-        auto controller = std::make_unique<Bt815>();
+        auto controller = std::make_unique<Bt815> (&statistics);
         bt815 = controller.get();
         slave = std::move (controller);
     }
