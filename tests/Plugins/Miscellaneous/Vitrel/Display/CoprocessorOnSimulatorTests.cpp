@@ -97,7 +97,11 @@ TEST_P (CoprocessorFault, IsPrintedRecoveredAndTheNextFrameIsDrawn)
 
     testing::internal::CaptureStdout();
     eve::endFrame();
-    EXPECT_EQ (testing::internal::GetCapturedStdout(), "\n" + std::string (GetParam().report) + std::string (1, '\0') + "\n");
+    std::string expected = "\n";
+    expected += GetParam().report;
+    expected.push_back ('\0');     // the terminator is printed too
+    expected.push_back ('\n');
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), expected);
     EXPECT_EQ (eve::fifoWriteOffset, 0);
     EXPECT_EQ (controls.value (eve::REG_COPRO_PATCH_PTR), 0x1234u);
 

@@ -141,7 +141,10 @@ TEST_F (EveFixture, AFaultIsPrintedAndTheCoprocessorRecovers)
     eve::endFrame();
     const auto printed = testing::internal::GetCapturedStdout();
 
-    EXPECT_EQ (printed, "\nillegal font or bitmap handle in cmd_text()" + std::string (1, '\0') + "\n");
+    std::string expected = "\nillegal font or bitmap handle in cmd_text()";
+    expected.push_back ('\0');     // the terminator is printed too
+    expected.push_back ('\n');
+    EXPECT_EQ (printed, expected);
     EXPECT_EQ (eve::fifoWriteOffset, 0);
     EXPECT_EQ (bus().peek (eve::REG_COPRO_PATCH_PTR), 0x00ABCDEFu);
 
