@@ -1,30 +1,38 @@
 #include "Bt815.h"
 
+#include "Environment.h"
+#include "PngCodec.h"
+
 #include <algorithm>
+#include <cstdio>
 
 namespace ftd2xxsim
 {
+
+using namespace bt815;
+
 namespace
 {
 
-constexpr std::uint32_t ramGSize = 1 << 20;
-constexpr std::uint32_t chipIdAddress = 0x0C0000;
-constexpr std::uint32_t ramDlBase = 0x300000, ramDlSize = 8192;
-constexpr std::uint32_t ramRegBase = 0x302000, ramRegSize = 4096;
-constexpr std::uint32_t ramCmdBase = 0x308000, ramCmdSize = 4096;
-constexpr std::uint32_t coprocessorBase = 0x309000, coprocessorSize = 4096;
-
 constexpr std::uint8_t chipSelectPin = 0x08, powerDownPin = 0x80;
 
-void store32 (std::vector<std::uint8_t>& block, std::uint32_t offset, std::uint32_t value)
+bool touches (std::uint32_t first, std::uint32_t last, std::uint32_t reg) noexcept
 {
-    for (int i = 0; i < 4; ++i)
-        block[offset + static_cast<std::uint32_t> (i)] = static_cast<std::uint8_t> (value >> (8 * i));
+    return first <= reg + 3 && last >= reg;
+}
+
+void writeFile (const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    if (auto* file = std::fopen (path.c_str(), "wb"))
+    {
+        std::fwrite (bytes.data(), 1, bytes.size(), file);
+        std::fclose (file);
+    }
 }
 
 } // namespace
 
-Bt815::Bt815()
+Bt815::Bt815 (FTSimStatistics* statistics) : stats (statistics), coprocessor (memory, [this] { swapDisplayList(); })
 {
     powerDown();
 }
@@ -32,18 +40,9 @@ Bt815::Bt815()
 void Bt815::powerDown()
 {
     poweredUp = active = false;
-    ramG.assign (ramGSize, 0);
-    ramDl.assign (ramDlSize, 0);
-    registers.assign (ramRegSize, 0);
-    ramCmd.assign (ramCmdSize, 0);
-    coprocessorArea.assign (coprocessorSize, 0);
-
-    // Reset values of the registers a host reads before writing them.
-    store32 (registers, 0x000, 0x7C);        // REG_ID
-    store32 (registers, 0x00C, 60'000'000);  // REG_FREQUENCY
-    store32 (registers, 0x09C, 0x8000);      // REG_GPIOX: display enable
-    store32 (registers, 0x124, 0x80008000);  // REG_TOUCH_SCREEN_XY: no touch
-    store32 (registers, 0x574, 4092);        // REG_CMDB_SPACE: FIFO empty
+    hostCommands.clear();
+    memory.reset();
+    coprocessor.reset();
 }
 
 void Bt815::pinsChanged (std::uint8_t levels)
@@ -68,6 +67,8 @@ void Bt815::pinsChanged (std::uint8_t levels)
         header.clear();
         bitIndex = 0;
         outgoing = 0xFF;
+        wroteData = false;
+        answeringZeros = false;
     }
 
     selected = nowSelected;
@@ -95,19 +96,45 @@ bool Bt815::clockBit (bool dataOut)
 
 std::uint8_t Bt815::peek (std::uint32_t a) const noexcept
 {
-    const auto* cell = const_cast<Bt815*> (this)->locate (a);
-    return cell != nullptr ? *cell : 0;
+    return memory.read8 (a);
+}
+
+void Bt815::injectCoprocessorFault (const std::string& text)
+{
+    coprocessor.injectFault (text);
+}
+
+void Bt815::touch (int x, int y)
+{
+    if (x < 0)
+    {
+        memory.write32 (REG_TOUCH_SCREEN_XY, 0x80008000);
+        memory.write32 (REG_TOUCH_TAG_XY, 0x80008000);
+        memory.write32 (REG_TOUCH_TAG, 0);
+        return;
+    }
+
+    const auto xy = (static_cast<std::uint32_t> (x & 0xFFFF) << 16) | static_cast<std::uint32_t> (y & 0xFFFF);
+    memory.write32 (REG_TOUCH_SCREEN_XY, xy);
+    memory.write32 (REG_TOUCH_TAG_XY, xy);
+    memory.write32 (REG_TOUCH_TAG, frame.tagAt (x, y));
 }
 
 void Bt815::boot()
 {
     // The boot leaves the chip identification in RAM_G, where the host may overwrite it.
-    std::copy (std::begin (chipId), std::end (chipId), ramG.begin() + chipIdAddress);
+    for (std::uint32_t i = 0; i < 4; ++i)
+        memory.write8 (ROM_CHIPID + i, chipId[i]);
+
     active = true;
+    bootReadsLeft = bootReads;
 }
 
 void Bt815::endTransaction()
 {
+    if (wroteData)
+        afterHostWrite (firstWritten, lastWritten);
+
     // Three bytes starting 0x00 while asleep, or 0x40-0x7F at any time, are a host command.
     const bool hostCommand = header.size() >= 3
                           && ((header[0] & 0xC0) == 0x40 || (header[0] == 0x00 && ! active));
@@ -119,6 +146,37 @@ void Bt815::endTransaction()
 
     if (header[0] == 0x00 && ! active)
         boot();
+}
+
+void Bt815::afterHostWrite (std::uint32_t first, std::uint32_t last)
+{
+    if (touches (first, last, REG_CPURESET))
+    {
+        // Bit 0 holds the co-processor in reset; releasing it lets it run on.
+        if ((memory.read8 (REG_CPURESET) & 1) != 0)
+            coprocessor.reset();
+        else
+            coprocessor.run();
+    }
+
+    if (touches (first, last, REG_CMD_WRITE))
+        coprocessor.run();
+
+    if (touches (first, last, REG_DLSWAP) && memory.read8 (REG_DLSWAP) != 0)
+        swapDisplayList();
+}
+
+void Bt815::swapDisplayList()
+{
+    const int width = static_cast<int> (memory.read32 (REG_HSIZE) & 0xFFF);
+    const int height = static_cast<int> (memory.read32 (REG_VSIZE) & 0xFFF);
+    frame = renderDisplayList (memory, width > 0 ? width : 480, height > 0 ? height : 272);
+    memory.write32 (REG_DLSWAP, 0);
+
+    const auto path = readEnvironment ("FTD2XX_SIM_FRAME_PNG");
+
+    if (! path.empty())
+        writeFile (path, encodePng (frame.image));
 }
 
 void Bt815::byteReceived (std::uint8_t byte)
@@ -137,9 +195,17 @@ void Bt815::byteReceived (std::uint8_t byte)
     if (active && (header[0] & 0xC0) == 0x80)
     {
         // REG_ID is read-only.
-        if (auto* cell = locate (address); cell != nullptr && address != ramRegBase)
-            *cell = byte;
+        if (address != REG_ID)
+            memory.write8 (address, byte);
 
+        if (! wroteData)
+            firstWritten = address;
+
+        if (stats != nullptr)
+            ++stats->controllerDataBytes;
+
+        wroteData = true;
+        lastWritten = address;
         ++address;
     }
 }
@@ -156,23 +222,21 @@ std::uint8_t Bt815::nextOutgoingByte()
     {
         header.push_back (0); // the dummy byte's slot: from here on every byte is data
 
+        // While the boot is still running, reads answer nothing but zeros.
+        if (bootReadsLeft > 0)
+        {
+            --bootReadsLeft;
+            answeringZeros = true;
+        }
+
         return 0x00;
     }
 
-    const auto* cell = locate (address++);
-    return cell != nullptr ? *cell : 0x00;
-}
+    if (stats != nullptr)
+        ++stats->controllerDataBytes;
 
-std::uint8_t* Bt815::locate (std::uint32_t a) noexcept
-{
-    a &= 0x3FFFFF;
-
-    if (a < ramGSize) return &ramG[a];
-    if (a >= ramDlBase && a < ramDlBase + ramDlSize) return &ramDl[a - ramDlBase];
-    if (a >= ramRegBase && a < ramRegBase + ramRegSize) return &registers[a - ramRegBase];
-    if (a >= ramCmdBase && a < ramCmdBase + ramCmdSize) return &ramCmd[a - ramCmdBase];
-    if (a >= coprocessorBase && a < coprocessorBase + coprocessorSize) return &coprocessorArea[a - coprocessorBase];
-    return nullptr;
+    const auto value = memory.read8 (address++);
+    return answeringZeros ? 0x00 : value;
 }
 
 } // namespace ftd2xxsim

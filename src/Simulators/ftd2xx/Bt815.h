@@ -1,8 +1,13 @@
 #pragma once
 
+#include "Bt815Coprocessor.h"
+#include "Bt815Memory.h"
+#include "D2xxApi.h"
+#include "DisplayListRenderer.h"
 #include "SpiSlave.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ftd2xxsim
@@ -12,17 +17,19 @@ namespace ftd2xxsim
     A Bridgetek BT815 EVE controller on the SPI pins: chip select on ADBUS3
     (active low), power-down (PD_N) on ADBUS7. After power-down it sleeps until
     the host command ACTIVE; then it serves memory reads and writes on its
-    22-bit address space: RAM_G, the chip id word, RAM_DL, the registers
-    (REG_ID reads 0x7C), RAM_CMD and the co-processor's private area. The boot
-    leaves the chip identification word at 0x0C0000 inside RAM_G.
+    22-bit address space (Bt815Memory). The boot leaves the chip
+    identification word at 0x0C0000 inside RAM_G.
 
-    The graphics engine, the co-processor and the touch engine are not run:
-    registers and memory hold what the host writes.
+    Writes to REG_CMD_WRITE start the co-processor, REG_CPURESET bit 0 holds
+    it in reset, and a swap (REG_DLSWAP or CMD_SWAP) renders RAM_DL into the
+    displayed frame, which is written as a PNG to the file that
+    FTD2XX_SIM_FRAME_PNG names, if it is set. Touches are set from outside.
 */
 class Bt815 : public SpiSlave
 {
 public:
-    Bt815();
+    /** A controller that counts the value bytes of its memory accesses into statistics, if given. */
+    explicit Bt815 (FTSimStatistics* statistics = nullptr);
 
     void pinsChanged (std::uint8_t levels) override;
     bool clockBit (bool dataOut) override;
@@ -30,26 +37,45 @@ public:
     /** Whether ACTIVE has woken the controller since its last power-down. */
     bool isActive() const noexcept               { return active; }
 
-    /** The host commands received since construction, oldest first, for checks of the wake-up sequence. */
+    /** The host commands received since the last power-down, oldest first, for checks of the wake-up sequence. */
     std::vector<std::uint8_t> hostCommands;
 
     /** Reads one byte of the address space as the host would see it. */
     std::uint8_t peek (std::uint32_t address) const noexcept;
+
+    /** Lets the boot after each ACTIVE last for the given number of read transactions, which all answer 0. */
+    void setBootReads (int reads) noexcept       { bootReads = reads; }
+
+    /** Makes the co-processor's next command fault with text. */
+    void injectCoprocessorFault (const std::string& text);
+
+    /** Touches the panel at (x, y); a negative x lifts the touch. */
+    void touch (int x, int y);
+
+    /** The frame the last swap produced (empty before the first). */
+    const RenderedFrame& displayedFrame() const noexcept { return frame; }
 
 private:
     void powerDown();
     void boot();
     void endTransaction();
     void byteReceived (std::uint8_t byte);
-    std::uint8_t* locate (std::uint32_t address) noexcept;
+    void afterHostWrite (std::uint32_t first, std::uint32_t last);
+    void swapDisplayList();
     std::uint8_t nextOutgoingByte();
 
-    std::vector<std::uint8_t> ramG, ramDl, registers, ramCmd, coprocessorArea;
+    FTSimStatistics* stats;
+    Bt815Memory memory;
+    Bt815Coprocessor coprocessor;
+    RenderedFrame frame;
     std::uint8_t chipId[4] { 0x08, 0x15, 0x01, 0x00 };
 
     bool poweredUp = false, active = false, selected = false;
+    int bootReads = 0, bootReadsLeft = 0;
+    bool answeringZeros = false;
     std::vector<std::uint8_t> header;
-    std::uint32_t address = 0;
+    std::uint32_t address = 0, firstWritten = 0, lastWritten = 0;
+    bool wroteData = false;
     std::uint8_t incoming = 0, outgoing = 0xFF;
     int bitIndex = 0;
 };

@@ -67,6 +67,7 @@ struct FTSimStatistics
     std::uint64_t badCommands;    ///< opcodes the MPSSE answered with 0xFA
     std::uint64_t spiBits;        ///< bits clocked on the SPI pins
     double spiSeconds;            ///< time those clocks take at the programmed rate
+    std::uint64_t controllerDataBytes; ///< value bytes a display controller took or gave (no address, dummy or command bytes)
 };
 
 FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_GetLibraryVersion (std::uint32_t* version);
@@ -93,3 +94,21 @@ FTSIM_EXPORT void FTSIM_CALL FTSim_GetStatistics (FTSimStatistics* statistics);
 
 /** Sets the simulator's counters back to zero. */
 FTSIM_EXPORT void FTSIM_CALL FTSim_ResetStatistics();
+
+// Controls of the first simulated display controller (a BT815 named in
+// FTD2XX_SIM_DEVICES); each returns 0 when there is none.
+
+/** Copies size bytes of the controller's address space from address into buffer. */
+FTSIM_EXPORT int FTSIM_CALL FTSim_ReadMemory (std::uint32_t address, std::uint8_t* buffer, std::uint32_t size);
+
+/** Copies up to size of the host commands received so far into buffer; the number received. */
+FTSIM_EXPORT int FTSIM_CALL FTSim_GetHostCommands (std::uint8_t* buffer, std::uint32_t size);
+
+/** Lets each boot last for reads read transactions that answer only zeros. */
+FTSIM_EXPORT int FTSIM_CALL FTSim_SetBootReads (int reads);
+
+/** Makes the co-processor's next command fault with text as its fault report. */
+FTSIM_EXPORT int FTSIM_CALL FTSim_InjectCoprocessorFault (const char* text);
+
+/** Touches the panel at (x, y), or lifts the touch when x is negative. */
+FTSIM_EXPORT int FTSIM_CALL FTSim_Touch (int x, int y);

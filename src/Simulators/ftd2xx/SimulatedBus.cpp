@@ -57,6 +57,17 @@ SimulatedChannel* SimulatedBus::find (Handle handle) const
     return found != openHandles.end() ? found->second.get() : nullptr;
 }
 
+Bt815* SimulatedBus::displayController()
+{
+    rescan();
+
+    for (const auto& channel : list)
+        if (auto* controller = channel->displayController())
+            return controller;
+
+    return nullptr;
+}
+
 bool SimulatedBus::close (Handle handle)
 {
     const auto found = openHandles.find (handle);

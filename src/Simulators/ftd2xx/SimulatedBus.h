@@ -41,6 +41,9 @@ public:
     /** Closes an open handle; false when it is not one. */
     bool close (Handle handle);
 
+    /** The BT815 of the first channel that has one, scanning the device list first; null when none has. */
+    Bt815* displayController();
+
     FTSimStatistics statistics {};
 
 private:

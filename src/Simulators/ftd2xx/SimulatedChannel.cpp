@@ -11,7 +11,11 @@ SimulatedChannel::SimulatedChannel (ChannelDescription d, FTSimStatistics& stati
     : description (std::move (d)), mpsse (statistics, receiveQueue)
 {
     if (description.slave == "BT815")
-        slave = std::make_unique<Bt815>();
+    {
+        auto controller = std::make_unique<Bt815> (&statistics);
+        bt815 = controller.get();
+        slave = std::move (controller);
+    }
 
     mpsse.attach (slave.get());
 }

@@ -10,6 +10,8 @@
 namespace ftd2xxsim
 {
 
+class Bt815;
+
 /** One device-list entry as an openable device: its receive queue, driver settings and, if its port has one, its MPSSE. */
 class SimulatedChannel
 {
@@ -44,6 +46,9 @@ public:
     /** The engine, for attaching a slave. */
     MpsseEngine& engine() noexcept              { return mpsse; }
 
+    /** The BT815 wired to this channel's SPI pins, or null. */
+    Bt815* displayController() noexcept         { return bt815; }
+
     /** The name of the chip the catalogue wired to this channel's SPI pins. */
     const std::string& slaveName() const noexcept { return description.slave; }
 
@@ -51,6 +56,7 @@ private:
     ChannelDescription description;
     std::deque<std::uint8_t> receiveQueue;
     std::unique_ptr<SpiSlave> slave;
+    Bt815* bt815 = nullptr;
     MpsseEngine mpsse;
     bool open = false;
     bool mpsseRunning = false;

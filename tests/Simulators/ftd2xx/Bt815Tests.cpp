@@ -77,13 +77,15 @@ TEST_F (Bt815OnBridge, KeepsWhatIsWrittenAtAutoIncrementedAddresses)
     EXPECT_THAT (read (0x3020FC, 2), ElementsAre (0x34, 0x12));
 }
 
-TEST_F (Bt815OnBridge, ReopeningTheBridgePowersItDownAndClearsItsMemory)
+TEST_F (Bt815OnBridge, ReopeningTheBridgePowersItDownAndResetsItsMemory)
 {
     wake();
     write (0x000020, { 0x5A });
+    write (0x300000, { 0x5A });
     ASSERT_TRUE (openQuietly());
     wake();
-    EXPECT_THAT (read (0x000020, 1), ElementsAre (0x00));
+    EXPECT_THAT (read (0x000020, 2), ElementsAre (0xA5, 0xA5));   // RAM_G's power-up fill, never zero
+    EXPECT_THAT (read (0x300000, 1), ElementsAre (0x00));
 }
 
 } // namespace

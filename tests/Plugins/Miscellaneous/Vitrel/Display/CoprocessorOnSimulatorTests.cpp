@@ -1,0 +1,142 @@
+#include "BitmapImages.h"
+#include "CommandFifo.h"
+#include "CoprocessorCommands.h"
+#include "DisplayInit.h"
+#include "DisplayListWords.h"
+#include "EveRegisters.h"
+#include "EveTransport.h"
+#include "SimulatedDisplay.h"
+
+#include <gmock/gmock.h>
+
+using namespace vitrel;
+using namespace vitrel::test;
+
+namespace
+{
+
+/** A display of type 4 that has come up on the simulator. */
+class RunningDisplay : public DisplayOnSimulator
+{
+protected:
+    void SetUp() override
+    {
+        DisplayOnSimulator::SetUp();
+        ASSERT_GT (bringUp (4, 2, 2), 1u);
+    }
+
+    /** Loads a test image at address; the end address. */
+    std::uint32_t load (const char* name, std::uint32_t address, eve::BitmapRecord& record)
+    {
+        const auto png = readFile (imagePath (name));
+        EXPECT_FALSE (png.empty()) << name;
+        return eve::loadPngImage (address, png.data(), static_cast<std::uint32_t> (png.size()), record);
+    }
+};
+
+TEST_F (RunningDisplay, LoadsPngImagesAsArgb4OneAfterAnother)
+{
+    eve::BitmapRecord badge { 1, 0, 0, 0, 0 }, arrow { 2, 0, 0, 0, 0 };
+    const auto badgeEnd = load ("badge.png", 0, badge);
+    const auto arrowEnd = load ("arrow.png", badgeEnd, arrow);
+
+    EXPECT_EQ (badge.width, 48);
+    EXPECT_EQ (badge.height, 48);
+    EXPECT_EQ (badgeEnd, 48u * 48u * 2u);
+    EXPECT_EQ (arrow.address, badgeEnd);
+    EXPECT_EQ (arrowEnd, badgeEnd + 64u * 32u * 2u);
+
+    // The arrow's top-left texel is transparent, its shaft opaque orange (250, 170, 30).
+    EXPECT_EQ (controls.value (arrow.address, 2), 0x0000u);
+    EXPECT_EQ (controls.value (arrow.address + 2 * (16 * 64 + 10), 2), 0xFFA1u);
+    EXPECT_NE (controls.value (eve::REG_CMD_READ, 2), eve::COPROCESSOR_FAULT);
+}
+
+TEST_F (RunningDisplay, GetPropsResultsAreReadAcrossTheRingEnd)
+{
+    const auto png = readFile (imagePath ("arrow.png"));
+    const auto padded = static_cast<std::uint16_t> ((png.size() + 3) & ~std::size_t (3));
+
+    // Move both pointers so that CMD_GETPROPS lands on the ring's last word but one.
+    const auto start = static_cast<std::uint16_t> ((4088 - 12 - padded) & 0xFFF);
+    while (eve::fifoWriteOffset != start)
+        eve::sendCommandWord (0x2D000000);   // NOP
+    eve::updateFifo();
+    eve::waitFifoEmpty();
+
+    eve::BitmapRecord record { 0, 0, 0, 0, 0 };
+    EXPECT_EQ (eve::loadPngImage (0x1000, png.data(), static_cast<std::uint32_t> (png.size()), record), 0x1000u + 4096u);
+    EXPECT_EQ (record.width, 64);
+    EXPECT_EQ (record.height, 32);
+    EXPECT_EQ (eve::fifoWriteOffset, 8);
+}
+
+struct FaultCase
+{
+    const char* name;
+    const char* injected;        // null: the fault comes from the command itself
+    const char* report;
+};
+
+void PrintTo (const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CoprocessorFault : public RunningDisplay, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P (CoprocessorFault, IsPrintedRecoveredAndTheNextFrameIsDrawn)
+{
+    eve::wr32 (eve::REG_COPRO_PATCH_PTR, 0x1234);
+
+    if (GetParam().injected != nullptr)
+        controls.injectFault (GetParam().injected);
+
+    eve::startFrame();
+    eve::cmdText (10, 10, GetParam().injected != nullptr ? 26 : 40, 0, "Fault");
+
+    testing::internal::CaptureStdout();
+    eve::endFrame();
+    std::string expected = "\n";
+    expected += GetParam().report;
+    expected.push_back ('\0');     // the terminator is printed too
+    expected.push_back ('\n');
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), expected);
+    EXPECT_EQ (eve::fifoWriteOffset, 0);
+    EXPECT_EQ (controls.value (eve::REG_COPRO_PATCH_PTR), 0x1234u);
+
+    eve::startFrame();
+    eve::cmdText (10, 10, 26, 0, "Fine");
+    testing::internal::CaptureStdout();
+    eve::endFrame();
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ (controls.value (eve::REG_CMD_READ, 2), eve::fifoWriteOffset);
+}
+
+INSTANTIATE_TEST_SUITE_P (Faults, CoprocessorFault, testing::Values (
+    FaultCase { "Injected", "coprocessor fault on demand", "coprocessor fault on demand" },
+    FaultCase { "IllegalFont", nullptr, "illegal font or bitmap handle in cmd_text()" }),
+    [] (const auto& info) { return std::string (info.param.name); });
+
+TEST_F (RunningDisplay, ATouchReportsTheTagDrawnUnderIt)
+{
+    eve::startFrame();
+    eve::sendCommandWord (eve::dl::clearColorRgb (0, 0, 0));
+    eve::sendCommandWord (eve::dl::clear (true, true, true));
+    eve::sendCommandWord (eve::dl::tag (7));
+    eve::cmdFgColor (0x204080);
+    eve::cmdButton (300, 40, 120, 48, 27, eve::OPT_FLAT, "Next");
+    eve::endFrame();
+
+    controls.touch (360, 64);
+    EXPECT_EQ (eve::rd8 (eve::REG_TOUCH_TAG), 7);
+    EXPECT_EQ (eve::rd32 (eve::REG_TOUCH_SCREEN_XY), (360u << 16) | 64u);
+
+    controls.touch (20, 100);
+    EXPECT_EQ (eve::rd8 (eve::REG_TOUCH_TAG), 0);
+
+    controls.touch (-1, 0);
+    EXPECT_EQ (eve::rd32 (eve::REG_TOUCH_SCREEN_XY), 0x80008000u);
+}
+
+} // namespace

@@ -1,0 +1,40 @@
+#include "SimulatedDisplay.h"
+
+#include "DisplayInit.h"
+
+#include <cstdio>
+
+namespace vitrel::test
+{
+
+std::uint32_t DisplayOnSimulator::bringUp (int displayType, int boardVariant, int touch)
+{
+    testing::internal::CaptureStdout();
+    const auto result = eve::initDisplay (displayType, boardVariant, touch);
+    printed = testing::internal::GetCapturedStdout();
+    return result;
+}
+
+std::vector<std::uint8_t> readFile (const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+
+    if (auto* file = std::fopen (path.c_str(), "rb"))
+    {
+        std::uint8_t buffer[4096];
+
+        for (std::size_t n; (n = std::fread (buffer, 1, sizeof (buffer), file)) > 0;)
+            bytes.insert (bytes.end(), buffer, buffer + n);
+
+        std::fclose (file);
+    }
+
+    return bytes;
+}
+
+std::string imagePath (const char* name)
+{
+    return std::string (VITREL_TEST_IMAGES_DIR) + "/" + name;
+}
+
+} // namespace vitrel::test
