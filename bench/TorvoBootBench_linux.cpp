@@ -50,12 +50,16 @@ namespace
         ::waitpid (pid, nullptr, 0);
     }
 
+    /** CPU time of every thread of a process, in seconds, to the nanosecond
+        (the scheduler's own account, finer than the tick-based counters). */
     double cpuSecondsOf (pid_t pid)
     {
-        const auto fields = juce::StringArray::fromTokens (
-            juce::File ("/proc/" + juce::String (pid) + "/stat").loadFileAsString().fromLastOccurrenceOf (")", false, false), true);
-        // After the command name: state is field 0, utime field 11, stime field 12.
-        return (fields[11].getDoubleValue() + fields[12].getDoubleValue()) / (double) ::sysconf (_SC_CLK_TCK);
+        double seconds = 0;
+
+        for (auto& task : juce::File ("/proc/" + juce::String (pid) + "/task").findChildFiles (juce::File::findDirectories, false))
+            seconds += task.getChildFile ("schedstat").loadFileAsString().upToFirstOccurrenceOf (" ", false, false).getLargeIntValue() / 1.0e9;
+
+        return seconds;
     }
 
     juce::File writeConfiguration (const juce::File& folder, int applications, double restartDelay)
@@ -114,8 +118,8 @@ namespace
         killSleepers();
 
         const double percent = 100.0 * used / seconds;
-        std::printf ("idle interactive run, 31 watched applications (%d launch lines): %.3f %% of one core over %d s; "
-                     "ratio to the 1 %% budget: %.3f\n", launched, percent, seconds, percent / 1.0);
+        std::printf ("idle interactive run, 31 watched applications (%d launched): %.4f %% of one core over %d s; "
+                     "ratio to the 1 %% budget: %.4f\n", launched, percent, seconds, percent / 1.0);
     }
 
     //==============================================================================

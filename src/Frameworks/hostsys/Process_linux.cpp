@@ -91,19 +91,27 @@ namespace
 
     bool processMatches (pid_t pid, const detail::ProcessMatcher& matcher)
     {
-        const auto commandLine = readCommandLine (pid);
+        // The command line is read only when it is needed: most processes
+        // are ruled out by their executable alone, which keeps a scan cheap.
         auto executable = readExecutableLink (pid);
+        juce::StringArray commandLine;
 
         // Another user's process hides its executable link; its argv[0] is
         // the best account of its program left.
         if (executable.isEmpty())
+        {
+            commandLine = readCommandLine (pid);
             executable = commandLine[0];
+        }
 
         if (executable.isEmpty() || ! matcher.executableMatches (executable))
             return false;
 
         if (! matcher.needsArguments())
             return true;
+
+        if (commandLine.isEmpty())
+            commandLine = readCommandLine (pid);
 
         auto arguments = commandLine;
         arguments.remove (0);
@@ -189,10 +197,10 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
         if (end == entry->d_name || *end != '\0' || ! isValidPid (pid))
             continue;
 
-        if ((options.exceptThisProcess && pid == self) || readProcessState ((pid_t) pid) == 'Z')
+        if (options.exceptThisProcess && pid == self)
             continue;
 
-        if (processMatches ((pid_t) pid, matcher))
+        if (processMatches ((pid_t) pid, matcher) && readProcessState ((pid_t) pid) != 'Z')
             ids.push_back (pid);
     }
 

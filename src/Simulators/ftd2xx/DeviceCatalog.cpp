@@ -46,7 +46,7 @@ ChannelDescription describeChannel (const ChipModel& chip, int deviceNumber, int
     c.node.locationId = static_cast<std::uint32_t> ((deviceNumber << 4) | port);
     c.node.flags = 0x2; // high speed
     const char portLetter = port == 0 ? '\0' : static_cast<char> ('A' + port - 1);
-    std::snprintf (c.node.serialNumber, sizeof (c.node.serialNumber), "FTSIM%03d%c", deviceNumber, portLetter);
+    std::snprintf (c.node.serialNumber, sizeof (c.node.serialNumber), "FTSIM%03u%c", static_cast<unsigned> (deviceNumber) % 1000u, portLetter);
     if (port == 0)
         std::snprintf (c.node.description, sizeof (c.node.description), "%s", chip.description);
     else
