@@ -50,6 +50,7 @@ std::optional<LogindSessions::Session> LogindSessions::findSession (int sessionI
     session.userName = values["USER"];
     session.display = values["DISPLAY"];
     session.waylandDisplay = values["WAYLAND_DISPLAY"];
+    session.isActive = values["STATE"] == "active" || values["ACTIVE"] == "1";
     return session;
 }
 

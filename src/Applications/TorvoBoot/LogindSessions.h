@@ -23,6 +23,7 @@ struct LogindSessions
         juce::String userName;
         juce::String display;            /**< X11 DISPLAY, when the session has one */
         juce::String waylandDisplay;     /**< WAYLAND_DISPLAY, when the session has one */
+        bool isActive = false;           /**< in the foreground of its seat */
     };
 
     /** The active session of a seat, when it is a user's session. */

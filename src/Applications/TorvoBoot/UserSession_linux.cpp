@@ -3,7 +3,11 @@
 
 bool sessionHasUserToken (int sessionId)
 {
-    return sessionId != -1 && LogindSessions::findSession (sessionId).has_value();
+    // No session notifications reach the service here, so a session counts
+    // only while it is in the foreground: a user switch away from it is then
+    // caught by the next poll, as a logoff is.
+    const auto session = sessionId != -1 ? LogindSessions::findSession (sessionId) : std::nullopt;
+    return session.has_value() && session->isActive;
 }
 
 int getActiveConsoleSessionWithUser()
