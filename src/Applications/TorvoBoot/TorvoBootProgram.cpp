@@ -130,7 +130,11 @@ void TorvoBootProgram::sendCommand (const juce::String& commandName, juce::uint8
 bool TorvoBootProgram::runMonitor()
 {
     if (runServiceDispatcher (this))
+    {
+        // The service has stopped, whatever stopped it: the program ends too.
+        quit (false);
         return true;
+    }
 
     return runInteractively();
 }
