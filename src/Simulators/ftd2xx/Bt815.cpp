@@ -206,7 +206,9 @@ void Bt815::byteReceived (std::uint8_t byte)
 
         wroteData = true;
         lastWritten = address;
-        ++address;
+
+        // Continuous writes into the command FIFO wrap from its last byte back to its first.
+        address = address == RAM_CMD + RAM_CMD_SIZE - 1 ? RAM_CMD : address + 1;
     }
 }
 

@@ -17,8 +17,9 @@ namespace ftd2xxsim
     A Bridgetek BT815 EVE controller on the SPI pins: chip select on ADBUS3
     (active low), power-down (PD_N) on ADBUS7. After power-down it sleeps until
     the host command ACTIVE; then it serves memory reads and writes on its
-    22-bit address space (Bt815Memory). The boot leaves the chip
-    identification word at 0x0C0000 inside RAM_G.
+    22-bit address space (Bt815Memory). A write that runs past the end of
+    RAM_CMD wraps to its start, as the FIFO's ring needs. The boot leaves the
+    chip identification word at 0x0C0000 inside RAM_G.
 
     Writes to REG_CMD_WRITE start the co-processor, REG_CPURESET bit 0 holds
     it in reset, and a swap (REG_DLSWAP or CMD_SWAP) renders RAM_DL into the

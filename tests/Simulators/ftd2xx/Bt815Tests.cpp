@@ -77,6 +77,16 @@ TEST_F (Bt815OnBridge, KeepsWhatIsWrittenAtAutoIncrementedAddresses)
     EXPECT_THAT (read (0x3020FC, 2), ElementsAre (0x34, 0x12));
 }
 
+TEST_F (Bt815OnBridge, AWriteRunningPastTheEndOfTheCommandRingWrapsToItsStart)
+{
+    wake();
+    write (0x309000, { 0x5A, 0x5A });     // just past RAM_CMD: the co-processor's own area
+    write (0x308FFE, { 0x11, 0x22, 0x33, 0x44 });
+    EXPECT_THAT (read (0x308FFE, 2), ElementsAre (0x11, 0x22));
+    EXPECT_THAT (read (0x308000, 2), ElementsAre (0x33, 0x44));
+    EXPECT_THAT (read (0x309000, 2), ElementsAre (0x5A, 0x5A));
+}
+
 TEST_F (Bt815OnBridge, ReopeningTheBridgePowersItDownAndResetsItsMemory)
 {
     wake();

@@ -5,9 +5,12 @@
 #include "DisplayListWords.h"
 #include "EveRegisters.h"
 #include "EveTransport.h"
+#include "PngCodec.h"
 #include "SimulatedDisplay.h"
 
 #include <gmock/gmock.h>
+
+#include <random>
 
 using namespace vitrel;
 using namespace vitrel::test;
@@ -70,6 +73,82 @@ TEST_F (RunningDisplay, GetPropsResultsAreReadAcrossTheRingEnd)
     EXPECT_EQ (record.height, 32);
     EXPECT_EQ (eve::fifoWriteOffset, 8);
 }
+
+struct StreamedImage
+{
+    const char* name;
+    int width, height;      // RGBA noise, so the PNG is about four bytes a pixel
+    std::size_t pngBytes;
+};
+
+void PrintTo (const StreamedImage& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class StreamedPng : public RunningDisplay, public testing::WithParamInterface<StreamedImage>
+{
+protected:
+    static ftd2xxsim::RgbaImage noiseImage (int width, int height)
+    {
+        std::mt19937 noise (static_cast<std::uint32_t> (width * height));
+        ftd2xxsim::RgbaImage image;
+        image.width = width;
+        image.height = height;
+        image.pixels.resize (static_cast<std::size_t> (width) * height * 4);
+
+        for (auto& sample : image.pixels)
+            sample = static_cast<std::uint8_t> (noise());
+
+        return image;
+    }
+
+    /** The image as the co-processor leaves it in RAM_G: ARGB4 texels, little-endian. */
+    static std::vector<std::uint8_t> argb4 (const ftd2xxsim::RgbaImage& image)
+    {
+        std::vector<std::uint8_t> texels;
+
+        for (std::size_t i = 0; i < image.pixels.size(); i += 4)
+        {
+            const auto* p = image.pixels.data() + i;
+            texels.push_back (static_cast<std::uint8_t> ((p[1] & 0xF0) | (p[2] >> 4)));
+            texels.push_back (static_cast<std::uint8_t> ((p[3] & 0xF0) | (p[0] >> 4)));
+        }
+
+        return texels;
+    }
+};
+
+TEST_P (StreamedPng, IsDecodedIntoRamGWhateverItsLengthAgainstTheRing)
+{
+    const auto image = noiseImage (GetParam().width, GetParam().height);
+    const auto png = ftd2xxsim::encodePng (image);
+    ASSERT_EQ (png.size(), GetParam().pngBytes);
+    const auto texels = argb4 (image);
+    const auto bytes = static_cast<std::uint32_t> (texels.size());
+
+    // Twice in a row, so that the second copy meets the ring's end at another point of the data.
+    eve::BitmapRecord first { 1, 0, 0, 0, 0 }, second { 2, 0, 0, 0, 0 };
+    testing::internal::CaptureStdout();
+    const auto firstEnd = eve::loadPngImage (0x100, png.data(), static_cast<std::uint32_t> (png.size()), first);
+    const auto secondEnd = eve::loadPngImage (firstEnd, png.data(), static_cast<std::uint32_t> (png.size()), second);
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), "");   // no fault was reported
+
+    EXPECT_EQ (firstEnd, 0x100 + bytes);
+    EXPECT_EQ (secondEnd, firstEnd + bytes);
+    EXPECT_EQ (second.width, GetParam().width);
+    EXPECT_EQ (second.height, GetParam().height);
+    EXPECT_TRUE (controls.memory (0x100, bytes) == texels) << "first copy";
+    EXPECT_TRUE (controls.memory (firstEnd, bytes) == texels) << "second copy";
+}
+
+INSTANTIATE_TEST_SUITE_P (Lengths, StreamedPng, testing::Values (
+    StreamedImage { "WithinTheRing", 16, 16, 1108 },
+    StreamedImage { "JustOverTheRingNotWholeWords", 32, 33, 4325 },
+    StreamedImage { "TwoRingsNotWholeWords", 45, 45, 8213 },
+    StreamedImage { "TwoAndAHalfRingsWholeWords", 64, 40, 10348 },
+    StreamedImage { "AlmostFourRings", 100, 40, 16108 }),
+    [] (const auto& info) { return std::string (info.param.name); });
 
 struct FaultCase
 {
