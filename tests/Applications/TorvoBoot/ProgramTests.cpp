@@ -100,7 +100,13 @@ TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndTheDefaultsAr
     ScopedEnvironment socket ("TORVO_BOOT_CONTROL_SOCKET", folder.get().getChildFile ("control").getFullPathName());
     const auto output = folder.get().getChildFile ("output.txt");
 
-    StoppableProcess boot (programs::find ("TorvoBoot"), { "--unknown-option" }, output);
+    // A copy of TorvoBoot in the test's folder: its default applications (the
+    // host and launcher beside it) do not exist there, so none is started.
+    const auto program = folder.get().getChildFile (programs::executableName ("TorvoBoot"));
+    ASSERT_TRUE (programs::find ("TorvoBoot").copyFileTo (program));
+    program.setExecutePermission (true);
+
+    StoppableProcess boot (program, { "--unknown-option" }, output);
     ASSERT_TRUE (boot.isStarted());
 
     for (int i = 0; i < 300 && ! output.loadFileAsString().contains ("press Ctrl+C"); ++i)
@@ -113,4 +119,5 @@ TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndTheDefaultsAr
     EXPECT_TRUE (text.contains ("Command line: --unknown-option\n")) << text;
     EXPECT_TRUE (text.contains ("Error: " + file.getFullPathName() + ":2:53: expected true or false, found \"yes\" - using the defaults\n")) << text;
     EXPECT_TRUE (text.contains ("Loaded 2 managed application(s)\n")) << text;
+    EXPECT_TRUE (text.contains ("Failed to launch " + folder.get().getChildFile (programs::executableName ("Torvo")).getFullPathName())) << text;
 }
