@@ -134,6 +134,11 @@ void Class::setAttribute (ExecutionContext&, const juce::String& attributeName, 
     attributes[attributeName] = value;
 }
 
+State Class::makeAttributeState (ExecutionContext& context, const juce::String& text, const juce::String& contextName)
+{
+    return State::createFromStateString (context, text, contextName);
+}
+
 const State* Class::getAttribute (const juce::String& attributeName) const
 {
     for (const Class* c = this; c != nullptr; c = c->getBaseClass())
