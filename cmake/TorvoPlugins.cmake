@@ -18,7 +18,9 @@ function(torvo_export_host_frameworks target)
     endforeach()
     target_link_options(${target} PRIVATE LINKER:--whole-archive ${archives} LINKER:--no-whole-archive)
     if(WIN32)
-        target_link_options(${target} PRIVATE LINKER:--export-all-symbols)
+        # The compiler's runtime stays private: each plug-in links its own copy.
+        target_link_options(${target} PRIVATE LINKER:--export-all-symbols
+            LINKER:--exclude-libs,libgcc.a:libgcc_eh.a:libstdc++.a:libwinpthread.a:libpthread.a)
     endif()
 endfunction()
 

@@ -32,6 +32,10 @@ AmbrelDevice::Connection::~Connection()
 void AmbrelDevice::Connection::run()
 {
     owner.runClient (*socket, *this);
+
+    // Closed here rather than when the connection is reaped, which waits for
+    // the next client: the peer learns at once that nothing more will come.
+    socket->close();
     finished = true;
 }
 
