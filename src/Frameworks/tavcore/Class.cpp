@@ -131,7 +131,15 @@ juce::Result Class::applyDefaults (Object& object) const
 //==============================================================================
 void Class::setAttribute (ExecutionContext&, const juce::String& attributeName, const State& value)
 {
-    attributes[attributeName] = value;
+    // Copy-constructed, not assigned: assigning a state copies its (empty)
+    // data block with a null memcpy, which the sanitizers rightly reject.
+    attributes.erase (attributeName);
+    attributes.emplace (attributeName, value);
+}
+
+State Class::makeAttributeState (ExecutionContext& context, const juce::String& text, const juce::String& contextName)
+{
+    return State::createFromStateString (context, text, contextName);
 }
 
 const State* Class::getAttribute (const juce::String& attributeName) const

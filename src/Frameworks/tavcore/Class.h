@@ -68,6 +68,10 @@ public:
     /** Sets a class attribute. */
     void setAttribute (ExecutionContext& context, const juce::String& attributeName, const State& value);
 
+    /** The state of a class attribute from its state text (a quoted word such
+        as "\"Ambrel\"" or a class name); errors name contextName. */
+    static State makeAttributeState (ExecutionContext& context, const juce::String& text, const juce::String& contextName);
+
     /** An attribute of this class or, when it has none of that name, of its base. */
     const State* getAttribute (const juce::String& attributeName) const;
 

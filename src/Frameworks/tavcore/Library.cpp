@@ -1,5 +1,6 @@
 #include "tavcore/Library.h"
 #include "tavcore/CoreLibrary.h"
+#include <algorithm>
 
 namespace tav
 {
@@ -11,6 +12,13 @@ Library::Library (const juce::String& libraryName)
 
 Library::~Library()
 {
+    // An attached library outlives its parent only as a detached one.
+    for (auto* attached : attachedLibraries)
+        attached->parentLibrary = nullptr;
+
+    if (parentLibrary != nullptr)
+        parentLibrary->detachLibrary (*this);
+
     // Nested libraries go first, newest first, then the classes, newest
     // first, so that nothing outlives what it was registered after.
     while (! libraries.empty())
@@ -74,6 +82,28 @@ bool Library::removeLibrary (const juce::String& libraryName)
     return false;
 }
 
+bool Library::attachLibrary (Library& libraryToAttach)
+{
+    if (libraryToAttach.parentLibrary != nullptr || &libraryToAttach == this)
+        return false;
+
+    libraryToAttach.parentLibrary = this;
+    attachedLibraries.push_back (&libraryToAttach);
+    return true;
+}
+
+bool Library::detachLibrary (Library& libraryToDetach)
+{
+    const auto it = std::find (attachedLibraries.begin(), attachedLibraries.end(), &libraryToDetach);
+
+    if (it == attachedLibraries.end())
+        return false;
+
+    attachedLibraries.erase (it);
+    libraryToDetach.parentLibrary = nullptr;
+    return true;
+}
+
 Library* Library::findLibrary (const juce::String& libraryName) const
 {
     for (auto& nested : libraries)
@@ -82,6 +112,15 @@ Library* Library::findLibrary (const juce::String& libraryName) const
             return nested.get();
 
         if (auto* found = nested->findLibrary (libraryName))
+            return found;
+    }
+
+    for (auto* attached : attachedLibraries)
+    {
+        if (attached->getName() == libraryName)
+            return attached;
+
+        if (auto* found = attached->findLibrary (libraryName))
             return found;
     }
 
@@ -97,6 +136,10 @@ const Class* Library::findClass (const juce::String& className) const
 
     for (auto& nested : libraries)
         if (auto* found = nested->findClass (className))
+            return found;
+
+    for (auto* attached : attachedLibraries)
+        if (auto* found = attached->findClass (className))
             return found;
 
     return nullptr;

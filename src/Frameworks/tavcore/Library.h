@@ -45,6 +45,14 @@ public:
     /** A nested library of a name, searched through the whole tree below. */
     Library* findLibrary (const juce::String& libraryName) const;
 
+    /** Hangs a library that somebody else owns below this one, as the host
+        does with plug-in libraries; it stays until detached. A library is
+        attached to one parent at a time. */
+    bool attachLibrary (Library& libraryToAttach);
+
+    /** Takes an attached library out of this one again. */
+    bool detachLibrary (Library& libraryToDetach);
+
     //==============================================================================
     /** A class of this library or of the libraries below it, or nullptr. */
     const Class* findClass (const juce::String& className) const;
@@ -64,6 +72,7 @@ private:
     Library* parentLibrary = nullptr;
     std::vector<std::pair<juce::String, std::unique_ptr<Class>>> classes;
     std::vector<std::unique_ptr<Library>> libraries;
+    std::vector<Library*> attachedLibraries;
 
     JUCE_DECLARE_NON_COPYABLE (Library)
 };

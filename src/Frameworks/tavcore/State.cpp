@@ -1,4 +1,5 @@
 #include "tavcore/State.h"
+#include "tavcore/ExecutionContext.h"
 #include "tavcore/StateTextReader.h"
 #include "tavcore/StateTextWriter.h"
 #include <lz4.h>
@@ -69,6 +70,20 @@ State State::makeList()
     State s;
     s.kind = Kind::list;
     return s;
+}
+
+State State::createFromStateString (ExecutionContext& context, const juce::String& text, const juce::String& contextName)
+{
+    State result;
+    const auto r = parse (text, contextName, result);
+
+    if (r.failed())
+    {
+        context.error (r.getErrorMessage());
+        return State (text);
+    }
+
+    return result;
 }
 
 juce::Result State::parse (const juce::String& sourceText, const juce::String& sourceName, State& result)

@@ -8,6 +8,7 @@ namespace tav
 {
 
 class State;
+class ExecutionContext;
 
 //==============================================================================
 /** Named states in the order they were added. */
@@ -71,6 +72,11 @@ public:
     /** Reads a state text. On failure the result names the source, the line
         and the column of the fault. */
     static juce::Result parse (const juce::String& text, const juce::String& sourceName, State& result);
+
+    /** Reads a state text written in code, such as a default "{x=1, y=1, z=1, w=1}".
+        A text that does not read is reported as an error on the context,
+        naming contextName, and kept as a plain text state. */
+    static State createFromStateString (ExecutionContext& context, const juce::String& text, const juce::String& contextName);
 
     /** Unpacks an LZ4 block of fullSize bytes into a text state whose bytes
         are also available as data. Fails on a damaged block. */

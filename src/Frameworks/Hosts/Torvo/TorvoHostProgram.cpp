@@ -1,0 +1,149 @@
+#include "TorvoHostProgram.h"
+#include <pixcore/PixcoreLibrary.h>
+#include <torvocore/TorvoCoreLibrary.h>
+#include <tavcore/Library.h>
+#include <tavcore/StandardOutputExecutionContextView.h>
+
+namespace
+{
+    constexpr double framesPerSecond = 60.0;
+}
+
+TorvoHostProgram::TorvoHostProgram()
+    : Program ("Torvo", "Torvo Live", TORVO_VERSION_MAJOR, TORVO_VERSION_MINOR, TORVO_VERSION_PATCH, TORVO_BUILD_IDENTIFIER)
+{
+}
+
+TorvoHostProgram::~TorvoHostProgram()
+{
+    unloadAll();
+}
+
+void TorvoHostProgram::addLibraries (tav::Library& rootLibrary)
+{
+    rootLibrary.addLibrary (graphics::createPixcoreLibrary());
+    rootLibrary.addLibrary (torvo::createTorvoCoreLibrary());
+}
+
+void TorvoHostProgram::removeLibraries (tav::Library& rootLibrary)
+{
+    unloadAll();
+    rootLibrary.removeLibrary ("TorvoCore");
+    rootLibrary.removeLibrary ("Pixcore");
+}
+
+//==============================================================================
+bool TorvoHostProgram::startProgram()
+{
+    auto& context = getExecutionContext();
+    context.addView (std::make_unique<tav::StandardOutputExecutionContextView>());
+
+    const auto commandLine = HostCommandLine::parse (juce::JUCEApplicationBase::getCommandLineParameterArray());
+
+    if (commandLine.showHelp || ! commandLine.unknownOptions.isEmpty())
+    {
+        for (auto& option : commandLine.unknownOptions)
+            context.error ("Unknown option: " + option);
+
+        for (auto& line : HostCommandLine::getUsageLines())
+            context.information (line);
+
+        exitCode = commandLine.unknownOptions.isEmpty() ? 0 : 1;
+        quit (false);
+        return true;
+    }
+
+    context.information (getVersion().toString());
+    activateConsoleStopHandler (true);
+
+    if (! loadPlugins (commandLine))
+        return false;
+
+    runFrames();
+    unloadAll();
+    context.information ("Torvo stopped");
+    juce::JUCEApplicationBase::quit();
+    return true;
+}
+
+int TorvoHostProgram::programStopped()
+{
+    unloadAll();
+    return exitCode;
+}
+
+//==============================================================================
+bool TorvoHostProgram::loadPlugins (const HostCommandLine& commandLine)
+{
+    auto files = commandLine.plugins;
+
+    if (files.isEmpty())
+    {
+        const auto folder = getProgramDirectory ("../plugins");
+        const auto pattern = "*" + torvo::LoadedPlugin::getFileNameExtension();
+        files = folder.findChildFiles (juce::File::findFiles, false, pattern);
+        files.sort();
+
+        if (files.isEmpty())
+            getExecutionContext().warning ("No plug-ins in " + folder.getFullPathName());
+    }
+
+    devices = std::make_unique<HostDevices> (getExecutionContext());
+
+    for (auto& file : files)
+        if (! loadPlugin (file) && ! commandLine.plugins.isEmpty())
+            return false;
+
+    return true;
+}
+
+bool TorvoHostProgram::loadPlugin (const juce::File& file)
+{
+    juce::String errorText;
+    auto plugin = torvo::LoadedPlugin::load (file, errorText);
+
+    if (plugin == nullptr)
+    {
+        getExecutionContext().error (errorText);
+        return false;
+    }
+
+    auto& library = plugin->getLibrary();
+    getExecutionContext().information ("Loaded plug-in " + library.getName() + " (" + library.getSoftwareVersion().getReleaseLabel()
+                                       + ") from " + file.getFullPathName());
+    plugins.push_back (std::move (plugin));
+    devices->createDevicesOf (library);
+    return true;
+}
+
+void TorvoHostProgram::runFrames()
+{
+    const auto start = juce::Time::getMillisecondCounterHiRes();
+    torvo::FrameInformation frame;
+
+    while (! isCurrentlyStopping())
+    {
+        frame.timeInSeconds = (juce::Time::getMillisecondCounterHiRes() - start) / 1000.0;
+        devices->updateFrame (frame);
+        ++frame.frameNumber;
+
+        // Paced from the start, so that late frames do not add up.
+        const auto due = start + (double) frame.frameNumber * 1000.0 / framesPerSecond;
+        const auto now = juce::Time::getMillisecondCounterHiRes();
+
+        if (due > now)
+            juce::Thread::sleep ((int) (due - now) + 1);
+    }
+}
+
+void TorvoHostProgram::unloadAll()
+{
+    // Devices first: their code lives in the plug-ins.
+    if (devices != nullptr)
+        devices->destroyAll();
+
+    devices.reset();
+
+    while (! plugins.empty())
+        plugins.pop_back();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "torvocore/Device.h"
+#include <tavcore/Class.h>
+#include <vector>
+
+namespace torvo
+{
+
+//==============================================================================
+/**
+    The host's running composition as far as plug-ins see it: the devices in
+    use, which elements find through their device selectors. Devices are added
+    and removed on the host's thread.
+*/
+class Engine
+{
+public:
+    Engine() = default;
+
+    /** Puts a device (not owned) into use. */
+    void addDevice (Device& device);
+
+    /** Takes a device out of use. */
+    void removeDevice (Device& device);
+
+    /** The devices in use, in the order they were added. */
+    const std::vector<Device*>& getDevices() const noexcept    { return devices; }
+
+    /** The first device of a class (or a class derived from it) whose printed
+        identifier is name, or the first of that class when name is empty. */
+    Device* findDevice (const tav::Class* deviceClass, const juce::String& name) const;
+
+private:
+    std::vector<Device*> devices;
+
+    JUCE_DECLARE_NON_COPYABLE (Engine)
+};
+
+} // namespace torvo

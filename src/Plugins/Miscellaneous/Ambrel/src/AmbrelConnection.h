@@ -1,0 +1,33 @@
+#pragma once
+
+#include "AmbrelDevice.h"
+
+namespace torvo
+{
+
+//==============================================================================
+/**
+    One accepted client: its socket and the thread that runs the protocol on
+    it. The thread starts with the connection; destroying the connection
+    closes the socket and waits at most 2 s for the thread.
+*/
+class AmbrelDevice::Connection : private juce::Thread
+{
+public:
+    Connection (AmbrelDevice& owner, std::unique_ptr<juce::StreamingSocket> clientSocket);
+    ~Connection() override;
+
+    /** True once the client loop has ended. */
+    bool isFinished() const noexcept   { return finished.load(); }
+
+private:
+    void run() override;
+
+    AmbrelDevice& owner;
+    std::unique_ptr<juce::StreamingSocket> socket;
+    std::atomic<bool> finished { false };
+
+    JUCE_DECLARE_NON_COPYABLE (Connection)
+};
+
+} // namespace torvo

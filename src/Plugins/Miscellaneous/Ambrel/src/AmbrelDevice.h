@@ -1,0 +1,153 @@
+#pragma once
+
+#include "ChannelState.h"
+#include <torvocore/ControlDevice.h>
+#include <atomic>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace torvo
+{
+
+struct GradingSession;
+class FrameBuffer;
+
+//==============================================================================
+/**
+    The grading device: it listens for the grading application on TCP (port
+    8089 unless the environment variable AMBREL_PORT names another), serves
+    each client on a thread of its own, and keeps the grading channels that
+    colour modifiers hold and the protocol writes.
+
+    Locks, where they nest, are taken in the order listenerLock,
+    connectionsLock, channelLock; no notification is sent while channelLock is
+    held.
+*/
+class AmbrelDevice : public ControlDevice,
+                     private juce::Thread
+{
+public:
+    /** How far the grading application follows a channel. */
+    enum class PickupState
+    {
+        NoClient = 0,       /**< no client has completed hello */
+        NotPickedUp = 1,    /**< clients are there, but none announced the channel */
+        PickedUp = 2        /**< a client's last hello announced the channel */
+    };
+
+    /** The tables guarded by channelLock. */
+    struct ChannelTables
+    {
+        std::map<juce::String, std::shared_ptr<ChannelState>> channelStates;
+        juce::int32 handshakenClientCount = 0;
+        std::map<juce::String, juce::int32> pickedUpChannels;
+    };
+
+    /** The port the grading application connects to. */
+    static constexpr int defaultPort = 8089;
+
+    AmbrelDevice();
+    explicit AmbrelDevice (const DeviceIdentifier& identifier);
+    ~AmbrelDevice() override;
+
+    juce::String getClassName() const override    { return "AmbrelDevice"; }
+
+    //==============================================================================
+    /** Starts listening; a failed bind shows in the status and does not fail the device. */
+    bool initializeDevice() override;
+
+    /** Closes the listener and every client connection. */
+    void deinitializeDevice() override;
+
+    /** Keeps the listener alive (rebinds after a stall, retries a failed bind
+        every 2 s) and publishes the status. */
+    void update (const FrameInformation& frame) override;
+
+    bool sendsNotificationsFromOwnThreads() const override    { return true; }
+
+    //==============================================================================
+    /** Holds a channel, creating it with initial values when absent. An empty
+        name is replaced by the first free "channel-N", which the caller keeps. */
+    std::shared_ptr<ChannelState> acquireChannel (juce::String& name);
+
+    /** Lets go of a channel; the last holder removes it from the table. */
+    void releaseChannel (const juce::String& name);
+
+    /** "channel-" + n for the smallest n that names no channel. */
+    juce::String makeDefaultChannelName() const;
+
+    /** Copies the CDL when its version differs from seenVersion, which then follows it. */
+    bool readCdlIfChanged (const ChannelState& state, juce::uint64& seenVersion, CdlValues& cdl) const;
+
+    /** Copies the LUT when its version differs from seenVersion, which then follows it. */
+    bool readLutIfChanged (const ChannelState& state, juce::uint64& seenVersion,
+                           std::vector<juce::uint8>& lutData, juce::int32& lutSize) const;
+
+    /** The sum of the CDL and LUT versions. */
+    juce::int64 channelVersionSum (const ChannelState& state) const;
+
+    /** True when a LUT arrived after the last CDL. */
+    bool isLutActive (const ChannelState& state) const;
+
+    /** Whether the grading application follows a channel. */
+    PickupState channelPickupState (const juce::String& name) const;
+
+    /** The number of clients that completed hello. */
+    juce::int32 getHandshakenClientCount() const;
+
+    //==============================================================================
+    /** The lock that guards the channel tables and every ChannelState. */
+    juce::CriticalSection& getChannelLock() const noexcept    { return channelLock; }
+
+    /** The channel tables; only while holding getChannelLock(). */
+    ChannelTables& getChannelTablesLocked() noexcept          { return tables; }
+
+    /** Announces a session event (connect, disconnect, stall) to the listeners. */
+    void sendSessionNotification (const juce::String& text);
+
+    //==============================================================================
+    /** The TCP port; changing it takes effect at the next (re)bind. */
+    int getListenPort() const noexcept                        { return listenPort.load(); }
+
+    /** Chooses another TCP port, as tests do. */
+    void setListenPort (int newPort) noexcept                 { listenPort = newPort; }
+
+    /** The port to use when nothing else is said: AMBREL_PORT or 8089. */
+    static int getConfiguredPort();
+
+private:
+    class Connection;
+
+    //==============================================================================
+    void run() override;
+    void startListener();
+    void stopListenerForRebind();
+    void shutdownNetwork();
+    void serviceListener();
+    void publishListenerStatus (juce::int32 clientCount);
+    void reapFinishedConnections();
+    void acceptConnections (juce::StreamingSocket& listener);
+
+    void runClient (juce::StreamingSocket& socket, juce::Thread& thread);
+    void removeSessionShare (const GradingSession& session);
+    static bool readExact (juce::Thread& thread, juce::StreamingSocket& socket, void* buffer, size_t count);
+    static bool readFrameBody (juce::Thread& thread, juce::StreamingSocket& socket, FrameBuffer& frame);
+    static bool writeAll (juce::Thread& thread, juce::StreamingSocket& socket, const void* buffer, size_t count);
+
+    //==============================================================================
+    juce::CriticalSection listenerLock;
+    std::unique_ptr<juce::StreamingSocket> listenSocket;
+    bool bindFailed = false;
+    juce::uint32 lastListenRetryMs = 0;
+    std::atomic<bool> acceptStalled { false };
+    juce::CriticalSection connectionsLock;
+    std::vector<std::unique_ptr<Connection>> connections;
+
+    mutable juce::CriticalSection channelLock;
+    ChannelTables tables;
+
+    std::atomic<int> listenPort { getConfiguredPort() };
+};
+
+} // namespace torvo

@@ -1,0 +1,183 @@
+#include "AmbrelConnection.h"
+#include <tavcore/SuccessStatus.h>
+
+namespace torvo
+{
+
+namespace
+{
+    constexpr int stopTimeoutMs = 2000;
+    constexpr juce::uint32 listenRetryIntervalMs = 2000;
+    constexpr int acceptFailuresBeforeStall = 5;
+    constexpr int acceptRetryPauseMs = 100;
+}
+
+//==============================================================================
+void AmbrelDevice::startListener()
+{
+    const juce::ScopedLock sl (listenerLock);
+
+    if (listenSocket != nullptr)
+        return;
+
+    auto socket = std::make_unique<juce::StreamingSocket>();
+
+    if (socket->createListener (getListenPort(), {}))
+    {
+        listenSocket = std::move (socket);
+        bindFailed = false;
+        startThread();
+    }
+    else
+    {
+        bindFailed = true;
+    }
+}
+
+void AmbrelDevice::stopListenerForRebind()
+{
+    const juce::ScopedLock sl (listenerLock);
+
+    if (! acceptStalled.load())
+        return;
+
+    stopThread (stopTimeoutMs);
+
+    if (listenSocket != nullptr)
+        listenSocket->close();
+
+    listenSocket.reset();
+    acceptStalled = false;
+}
+
+void AmbrelDevice::shutdownNetwork()
+{
+    const juce::ScopedLock sl (listenerLock);
+
+    signalThreadShouldExit();
+
+    // Closing releases the accept the listener thread is blocked in.
+    if (listenSocket != nullptr)
+        listenSocket->close();
+
+    stopThread (stopTimeoutMs);
+    listenSocket.reset();
+    bindFailed = false;
+
+    {
+        const juce::ScopedLock cl (connectionsLock);
+        connections.clear();
+    }
+
+    // Only now: the connections' teardowns take channelLock themselves.
+    const juce::ScopedLock chl (channelLock);
+    tables.handshakenClientCount = 0;
+    tables.pickedUpChannels.clear();
+}
+
+void AmbrelDevice::serviceListener()
+{
+    bool hasSocket = false;
+
+    {
+        const juce::ScopedLock sl (listenerLock);
+        hasSocket = listenSocket != nullptr;
+    }
+
+    const auto stalled = acceptStalled.load();
+
+    if (hasSocket && ! stalled)
+        return;
+
+    const auto now = juce::Time::getMillisecondCounter();
+
+    if (now - lastListenRetryMs <= listenRetryIntervalMs)
+        return;
+
+    lastListenRetryMs = now;
+
+    if (stalled)
+        stopListenerForRebind();
+
+    startListener();
+}
+
+void AmbrelDevice::publishListenerStatus (juce::int32 clientCount)
+{
+    tav::SuccessStatus status;
+
+    {
+        const juce::ScopedLock sl (listenerLock);
+        const auto port = juce::String (getListenPort());
+
+        if (bindFailed)
+            status.setError ("Failed to bind TCP port " + port + " (port already in use? another Ambrel device on the same port?)",
+                             tav::ChangeCallback::none());
+        else if (clientCount <= 0)
+            status.setSuccess ("Listening on port " + port, tav::ChangeCallback::none());
+        else
+            status.setSuccess ("Ambrel connected: " + juce::String (clientCount) + (clientCount == 1 ? " client" : " clients")
+                                   + " (port " + port + ")",
+                               tav::ChangeCallback::none());
+    }
+
+    setStatusFromTorvoThread (status);
+}
+
+//==============================================================================
+void AmbrelDevice::run()
+{
+    // Read without listenerLock: the socket was set before this thread
+    // started and is only replaced after the thread has been stopped, and a
+    // shutdown holds listenerLock while it waits for this thread.
+    auto* listener = listenSocket.get();
+
+    if (listener != nullptr && ! threadShouldExit())
+        acceptConnections (*listener);
+}
+
+void AmbrelDevice::acceptConnections (juce::StreamingSocket& listener)
+{
+    int failures = 0;
+
+    for (;;)
+    {
+        if (auto* client = listener.waitForNextConnection())
+        {
+            failures = 0;
+            std::unique_ptr<juce::StreamingSocket> clientSocket (client);
+            reapFinishedConnections();
+
+            const juce::ScopedLock cl (connectionsLock);
+            connections.push_back (std::make_unique<Connection> (*this, std::move (clientSocket)));
+        }
+        else
+        {
+            if (threadShouldExit())
+                return;
+
+            if (++failures >= acceptFailuresBeforeStall)
+            {
+                acceptStalled = true;
+                sendSessionNotification ("Ambrel: accept loop stalled, rebinding listener");
+                return;
+            }
+
+            wait (acceptRetryPauseMs);
+        }
+
+        if (threadShouldExit())
+            return;
+    }
+}
+
+void AmbrelDevice::reapFinishedConnections()
+{
+    const juce::ScopedLock cl (connectionsLock);
+
+    for (auto i = connections.size(); i-- > 0;)
+        if (connections[i]->isFinished())
+            connections.erase (connections.begin() + (std::ptrdiff_t) i);
+}
+
+} // namespace torvo

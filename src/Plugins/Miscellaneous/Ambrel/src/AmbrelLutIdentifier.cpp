@@ -1,0 +1,18 @@
+#include "AmbrelLutIdentifier.h"
+#include "AmbrelClasses.h"
+
+namespace torvo
+{
+
+AmbrelLutIdentifier::AmbrelLutIdentifier (const juce::String& channelName)
+    : channel (channelName)
+{
+    addMemberVariableObject (channel);
+}
+
+const tav::Class* AmbrelLutIdentifier::getValueClass() const
+{
+    return ambrelLutInfoClass;
+}
+
+} // namespace torvo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <torvocore/PluginLibrary.h>
+
+namespace torvo
+{
+
+//==============================================================================
+/**
+    The plug-in's library object: registers the grading classes while it
+    lives and unregisters them, newest first, when it is deleted.
+*/
+class srcLibrary : public PluginLibrary
+{
+public:
+    srcLibrary();
+    ~srcLibrary() override;
+
+private:
+    void registerClass (const char* className, std::unique_ptr<tav::Class> classObject, const tav::Class*& globalPointer);
+    void unregisterClass (const char* className, const tav::Class*& globalPointer);
+};
+
+} // namespace torvo

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+#include <vector>
+
+namespace torvo
+{
+
+//==============================================================================
+/**
+    Collects one request frame as its bytes arrive. Memory grows with the
+    bytes received (at most twice what arrived, at least a small first
+    block), never with the length the client declared: a client that
+    announces a large frame and then sends little costs little.
+*/
+class FrameBuffer
+{
+public:
+    /** The smallest frame length a client may declare (an empty document). */
+    static constexpr juce::int32 minimumFrameLength = 5;
+
+    /** The largest frame length a client may declare (64 MiB). */
+    static constexpr juce::int32 maximumFrameLength = 0x4000000;
+
+    /** True when a declared frame length lies in the accepted range. */
+    static bool isValidFrameLength (juce::int32 length) noexcept
+    {
+        return length >= minimumFrameLength && length <= maximumFrameLength;
+    }
+
+    /** Starts a frame from its four length bytes (little-endian); the length must be valid. */
+    void start (const juce::uint8 (&lengthBytes)[4]);
+
+    /** Room for the next bytes of the frame; grows the buffer when it is full.
+        Sets available to the number of bytes that may be written there. */
+    juce::uint8* prepareSpace (size_t& available);
+
+    /** Marks that many bytes of the prepared space as received. */
+    void commit (size_t numBytes) noexcept      { received += numBytes; }
+
+    /** True once the declared length has arrived. */
+    bool isComplete() const noexcept            { return received == declaredLength; }
+
+    /** The frame, its length field included. */
+    const juce::uint8* getData() const noexcept { return bytes.data(); }
+
+    /** The frame's declared length. */
+    size_t getLength() const noexcept           { return declaredLength; }
+
+    /** The bytes received so far (the length field included). */
+    size_t getReceived() const noexcept         { return received; }
+
+    /** The memory the buffer holds now. */
+    size_t getCapacity() const noexcept         { return bytes.capacity(); }
+
+    /** Frees the memory of the last frame. */
+    void release();
+
+private:
+    std::vector<juce::uint8> bytes;
+    size_t declaredLength = 0, received = 0;
+};
+
+} // namespace torvo

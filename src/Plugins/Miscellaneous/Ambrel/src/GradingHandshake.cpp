@@ -1,0 +1,106 @@
+#include "AmbrelDevice.h"
+#include "BsonCodec.h"
+#include "GradingProtocol.h"
+
+namespace torvo
+{
+
+namespace
+{
+    juce::var makeStringArray (std::initializer_list<const char*> texts)
+    {
+        juce::Array<juce::var> items;
+
+        for (auto* text : texts)
+            items.add (juce::String (text));
+
+        return items;
+    }
+
+    juce::var makeChannelDocument (const juce::String& name)
+    {
+        auto* channel = new juce::DynamicObject();
+        channel->setProperty ("channel", name);
+        channel->setProperty ("supportedCommands", makeStringArray ({ "setCDL", "setLUT" }));
+        channel->setProperty ("lutDataTypes", makeStringArray ({ "float32", "uint16" }));
+        channel->setProperty ("lutSizes", juce::Array<juce::var> { 17, 33, 65 });
+        return juce::var (channel);
+    }
+
+    std::vector<juce::uint8> makeHelloReply (const juce::StringArray& announced)
+    {
+        auto* capabilities = new juce::DynamicObject();
+        capabilities->setProperty ("supportsBatchedChannelUpdates", true);
+
+        juce::Array<juce::var> channels;
+
+        for (auto& name : announced)
+            channels.add (makeChannelDocument (name));
+
+        auto* protocol = new juce::DynamicObject();
+        protocol->setProperty ("protocol", "grading");
+        protocol->setProperty ("version", "1.0");
+        protocol->setProperty ("capabilities", juce::var (capabilities));
+        protocol->setProperty ("channels", channels);
+
+        auto* reply = new juce::DynamicObject();
+        reply->setProperty ("result", "ok");
+        reply->setProperty ("version", "1.0");
+        reply->setProperty ("protocols", juce::Array<juce::var> { juce::var (protocol) });
+        return encodeBsonDocument (juce::var (reply));
+    }
+
+    /** Moves the session's share of the pickup counts to the channels in use
+        now; returns their names in ascending order. Needs channelLock. */
+    juce::StringArray pickUpChannelsInUse (AmbrelDevice::ChannelTables& tables, GradingSession& session)
+    {
+        if (! session.counted)
+        {
+            ++tables.handshakenClientCount;
+            session.counted = true;
+        }
+
+        for (auto& name : session.pickedUp)
+            if (auto it = tables.pickedUpChannels.find (name); it != tables.pickedUpChannels.end() && --it->second < 1)
+                tables.pickedUpChannels.erase (it);
+
+        session.pickedUp.clear();
+        juce::StringArray announced;
+
+        for (auto& [name, state] : tables.channelStates)
+        {
+            if (state->users > 0)
+            {
+                announced.add (name);
+                session.pickedUp.insert (name);
+                ++tables.pickedUpChannels[name];
+            }
+        }
+
+        return announced;
+    }
+}
+
+std::vector<juce::uint8> handleHello (AmbrelDevice& device, const juce::var& request, GradingSession& session)
+{
+    const auto version = request.getProperty ("version", "1.0").toString();
+
+    if (version.getIntValue() != 1)
+    {
+        session.closeAfterReply = true;
+        return makeErrorReply (unsupportedHandshakeVersion, "Unsupported handshake version: " + version);
+    }
+
+    session.handshaken = true;
+    juce::StringArray announced;
+
+    {
+        const juce::ScopedLock sl (device.getChannelLock());
+        announced = pickUpChannelsInUse (device.getChannelTablesLocked(), session);
+    }
+
+    device.sendSessionNotification ("connected from " + session.peer);
+    return makeHelloReply (announced);
+}
+
+} // namespace torvo

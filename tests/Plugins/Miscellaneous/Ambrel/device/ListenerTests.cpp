@@ -1,0 +1,157 @@
+#include "AmbrelTestSupport.h"
+#include <FrameBuffer.h>
+#include <GradingRequests.h>
+
+namespace
+{
+    std::vector<juce::uint8> lengthPrefix (juce::int32 length)
+    {
+        std::vector<juce::uint8> bytes (4);
+        for (int i = 0; i < 4; ++i)
+            bytes[(size_t) i] = (juce::uint8) ((juce::uint32) length >> (8 * i));
+        return bytes;
+    }
+
+    /** True when the server closed the connection without answering. */
+    bool closesUnanswered (ambrel::GradingClient& client)
+    {
+        juce::var reply;
+        juce::String error;
+        return ! client.readReply (reply, error);
+    }
+
+    class ListenerTest : public ListeningDeviceFixture {};
+}
+
+TEST (FrameBuffer, GrowsWithTheBytesReceivedNotWithTheDeclaredLength)
+{
+    torvo::FrameBuffer frame;
+    const juce::uint8 header[4] = { 0, 0, 0, 4 };   // 64 MiB declared
+    frame.start (header);
+    EXPECT_LT (frame.getCapacity(), 1024u * 1024u);
+
+    size_t received = 4;
+
+    while (received < 3 * 1024 * 1024)
+    {
+        size_t available = 0;
+        frame.prepareSpace (available);
+        ASSERT_GT (available, 0u);
+        frame.commit (available);
+        received += available;
+        EXPECT_LE (frame.getCapacity(), std::max<size_t> (2 * received, 128 * 1024));
+    }
+
+    EXPECT_FALSE (frame.isComplete());
+}
+
+TEST_F (ListenerTest, StatusCountsOnlyHandshakenClients)
+{
+    auto plain = connectClient();
+    auto first = connectClient();
+    juce::var reply;
+    juce::String error;
+    ASSERT_TRUE (first->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    ASSERT_TRUE (waitForClientCount (1));
+    device->update ({});
+    EXPECT_EQ (device->getStatus().getText(), "Ambrel connected: 1 client (port " + juce::String (port) + ")");
+
+    auto second = connectClient();
+    ASSERT_TRUE (second->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    device->update ({});
+    EXPECT_EQ (device->getStatus().getText(), "Ambrel connected: 2 clients (port " + juce::String (port) + ")");
+
+    first.reset();
+    second.reset();
+    ASSERT_TRUE (waitForClientCount (0));
+    device->update ({});
+    EXPECT_EQ (device->getStatus().getText(), "Listening on port " + juce::String (port));
+}
+
+TEST_F (ListenerTest, BadFrameLengthsCloseTheConnectionUnanswered)
+{
+    for (const auto length : { 4, 0x4000001, -1 })
+    {
+        auto client = connectClient();
+        juce::String error;
+        const auto bytes = lengthPrefix (length);
+        ASSERT_TRUE (client->sendBytes (bytes.data(), bytes.size(), error));
+        EXPECT_TRUE (closesUnanswered (*client)) << length;
+    }
+}
+
+TEST_F (ListenerTest, AnUndecodableFrameClosesTheConnectionUnanswered)
+{
+    auto client = connectClient();
+    const juce::uint8 frame[] = { 6, 0, 0, 0, 0x7f, 0 };
+    juce::String error;
+    ASSERT_TRUE (client->sendBytes (frame, sizeof (frame), error));
+    EXPECT_TRUE (closesUnanswered (*client));
+}
+
+TEST_F (ListenerTest, BackToBackRequestsInOneWriteAreAnsweredInOrder)
+{
+    auto client = connectClient();
+    auto bytes = encodeFrame (makeDocument ({ { "command", "ping" } }));
+    const auto second = encodeFrame (makeDocument ({ { "command", "nope" } }));
+    bytes.insert (bytes.end(), second.begin(), second.end());
+    juce::String error;
+    ASSERT_TRUE (client->sendBytes (bytes.data(), bytes.size(), error));
+
+    juce::var reply;
+    ASSERT_TRUE (client->readReply (reply, error)) << error;
+    EXPECT_EQ (reply["result"].toString(), "ok");
+    ASSERT_TRUE (client->readReply (reply, error)) << error;
+    EXPECT_EQ ((int) reply["error"]["code"], 3);
+}
+
+TEST_F (ListenerTest, ADisconnectInTheMiddleOfAFrameRemovesTheClientsShare)
+{
+    {
+        auto client = connectClient();
+        juce::var reply;
+        juce::String error;
+        ASSERT_TRUE (client->request (ambrel::makeHelloRequest(), reply, error)) << error;
+        ASSERT_TRUE (waitForClientCount (1));
+        const auto bytes = lengthPrefix (1000);
+        ASSERT_TRUE (client->sendBytes (bytes.data(), bytes.size(), error));
+        ASSERT_TRUE (client->sendBytes ("abc", 3, error));
+    }
+
+    EXPECT_TRUE (waitForClientCount (0));
+}
+
+TEST_F (ListenerTest, ASecondDeviceOnThePortShowsTheBindErrorUntilThePortIsFree)
+{
+    torvo::AmbrelDevice second;
+    second.setListenPort (port);
+    ASSERT_TRUE (second.initializeDevice());
+    second.update ({});
+    EXPECT_FALSE (second.getStatus().isSuccess());
+    EXPECT_EQ (second.getStatus().getText(), "Failed to bind TCP port " + juce::String (port)
+                                               + " (port already in use? another Ambrel device on the same port?)");
+
+    device->deinitializeDevice();
+
+    for (int i = 0; i < 100 && ! second.getStatus().isSuccess(); ++i)
+    {
+        juce::Thread::sleep (100);
+        second.update ({});
+    }
+
+    EXPECT_EQ (second.getStatus().getText(), "Listening on port " + juce::String (port));
+    second.deinitializeDevice();
+}
+
+TEST_F (ListenerTest, DeinitialisingClosesClientsAndResetsTheCount)
+{
+    auto client = connectClient();
+    juce::var reply;
+    juce::String error;
+    ASSERT_TRUE (client->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    ASSERT_TRUE (waitForClientCount (1));
+
+    device->deinitializeDevice();
+    EXPECT_EQ (device->getHandshakenClientCount(), 0);
+    EXPECT_TRUE (closesUnanswered (*client));
+}
