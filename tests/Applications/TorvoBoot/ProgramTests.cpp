@@ -115,14 +115,6 @@ TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndTheDefaultsAr
     boot.requestStop();
     EXPECT_EQ (boot.waitForExit (15000), 0);
 
-    // The default applications are the host and launcher beside TorvoBoot;
-    // those that exist were launched and outlive the service.
-    for (auto* name : { "Torvo", "TorvoLauncher" })
-    {
-        const auto launched = os::Process::findRunningProcessIds (programs::executableName (name), {});
-        os::Process::killAllInstances (std::set<juce::uint64> (launched.begin(), launched.end()));
-    }
-
     const auto text = output.loadFileAsString().replace ("\r\n", "\n");
     EXPECT_TRUE (text.contains ("Command line: --unknown-option\n")) << text;
     EXPECT_TRUE (text.contains ("Error: " + file.getFullPathName() + ":2:53: expected true or false, found \"yes\" - using the defaults\n")) << text;
