@@ -13,6 +13,21 @@ namespace
     {
         return dataType + " LUT size mismatch: got " + juce::String ((juce::int64) got) + ", expected " + juce::String (expected);
     }
+
+    /** The entry count of a cube whose size is so large that it does not fit
+        32 bits: it can never match the data, and is refused as a mismatch
+        whose expected length is written out exactly. */
+    juce::String describeOversizedCube (const juce::String& dataType, size_t got, int size, juce::int64 entryBytes)
+    {
+        juce::BigInteger expected ((juce::int64) size);
+        expected *= juce::BigInteger ((juce::int64) size);
+        expected *= juce::BigInteger ((juce::int64) size);
+        expected *= juce::BigInteger (entryBytes);
+        return dataType + " LUT size mismatch: got " + juce::String ((juce::int64) got) + ", expected " + expected.toString (10);
+    }
+
+    /** The largest size whose cube fits a signed 32-bit count. */
+    constexpr int largestCubeSize = 1290;
 }
 
 juce::String readLutTable (const juce::var& request, LutTable& table)
@@ -29,8 +44,16 @@ juce::String readLutTable (const juce::var& request, LutTable& table)
     if (bytes == nullptr)
         return "Missing or non-binary LUT data";
 
-    // Computed wide: a cube beyond 32 bits can never match the data, which
-    // a frame limits to 64 MiB, so it fails as a length mismatch.
+    if (table.dataType != "float32" && table.dataType != "uint16")
+        return "Unsupported LUT dataType: " + table.dataType + " (expected float32 or uint16)";
+
+    const auto entryBytes = table.dataType == "float32" ? float32EntryBytes : uint16EntryBytes;
+
+    // A cube beyond 32 bits can never match the data, which a frame limits
+    // to 64 MiB, so it fails as a length mismatch instead of wrapping around.
+    if (table.size > largestCubeSize)
+        return describeOversizedCube (table.dataType, bytes->getSize(), table.size, entryBytes);
+
     const auto entries = (juce::int64) table.size * table.size * table.size;
 
     if (table.dataType == "float32")
@@ -42,9 +65,6 @@ juce::String readLutTable (const juce::var& request, LutTable& table)
         table.texels.assign (first, first + bytes->getSize());
         return {};
     }
-
-    if (table.dataType != "uint16")
-        return "Unsupported LUT dataType: " + table.dataType + " (expected float32 or uint16)";
 
     if ((juce::int64) bytes->getSize() != entries * uint16EntryBytes)
         return describeMismatch ("uint16", bytes->getSize(), entries * uint16EntryBytes);

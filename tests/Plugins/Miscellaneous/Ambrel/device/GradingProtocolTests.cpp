@@ -94,6 +94,8 @@ TEST_F (GradingProtocolTest, RepliesToEachRequestAsSpecifiedForTheSessionState)
         { { "setLUT half", true, grading ("setLUT", { { "size", 2 }, { "dataType", "half" }, { "data", binary (128) } }), nullptr }, errorJson (5, "Unsupported LUT dataType: half (expected float32 or uint16)") },
         { { "setLUT size check before data", true, grading ("setLUT", { { "size", 0 }, { "dataType", "half" } }), nullptr }, errorJson (5, "Invalid LUT size: 0") },
         { { "setLUT huge cube does not wrap", true, grading ("setLUT", { { "size", 2000 }, { "data", binary (16) } }), nullptr }, errorJson (5, "float32 LUT size mismatch: got 16, expected 128000000000") },
+        { { "setLUT cube beyond 64 bits", true, grading ("setLUT", { { "size", 2147483647 }, { "dataType", "uint16" }, { "data", binary (6) } }), nullptr },
+          errorJson (5, "uint16 LUT size mismatch: got 6, expected 59421121802687904902119686138") },
         { { "setLUT length before channels", true, makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" }, { "channels", strings ({ "Z" }) }, { "size", 2 }, { "data", binary (3) } }), nullptr }, errorJson (5, "float32 LUT size mismatch: got 3, expected 128") },
     };
 
