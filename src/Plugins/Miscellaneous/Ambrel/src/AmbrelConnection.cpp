@@ -13,6 +13,17 @@ namespace
 
     /** How long destroying a connection waits for its thread. */
     constexpr int stopTimeoutMs = 2000;
+
+    /** Waits one poll interval for the socket to be ready: -1 when the
+        connection is over (closed, failed, or its thread asked to stop),
+        0 when it is not ready yet, 1 when it is. */
+    int waitForSocket (juce::Thread& thread, juce::StreamingSocket& socket, bool forReading)
+    {
+        if (thread.threadShouldExit() || ! socket.isConnected())
+            return -1;
+
+        return juce::jmin (socket.waitUntilReady (forReading, pollIntervalMs), 1);
+    }
 }
 
 AmbrelDevice::Connection::Connection (AmbrelDevice& device, std::unique_ptr<juce::StreamingSocket> clientSocket)
@@ -102,10 +113,7 @@ bool AmbrelDevice::readExact (juce::Thread& thread, juce::StreamingSocket& socke
 
     while (received < count)
     {
-        if (thread.threadShouldExit() || ! socket.isConnected())
-            return false;
-
-        const auto ready = socket.waitUntilReady (true, pollIntervalMs);
+        const auto ready = waitForSocket (thread, socket, true);
 
         if (ready < 0)
             return false;
@@ -128,10 +136,7 @@ bool AmbrelDevice::readFrameBody (juce::Thread& thread, juce::StreamingSocket& s
 {
     while (! frame.isComplete())
     {
-        if (thread.threadShouldExit() || ! socket.isConnected())
-            return false;
-
-        const auto ready = socket.waitUntilReady (true, pollIntervalMs);
+        const auto ready = waitForSocket (thread, socket, true);
 
         if (ready < 0)
             return false;
@@ -159,10 +164,7 @@ bool AmbrelDevice::writeAll (juce::Thread& thread, juce::StreamingSocket& socket
 
     while (sent < count)
     {
-        if (thread.threadShouldExit() || ! socket.isConnected())
-            return false;
-
-        const auto ready = socket.waitUntilReady (false, pollIntervalMs);
+        const auto ready = waitForSocket (thread, socket, false);
 
         if (ready < 0)
             return false;
