@@ -110,9 +110,11 @@ juce::String parseCubeText (const juce::String& text, CubeLut& lut)
     if (lut.size < 2)
         return "no LUT_3D_SIZE of 2 or more";
 
-    if (lut.rgb.size() != (size_t) lut.size * (size_t) lut.size * (size_t) lut.size * 3)
-        return "LUT_3D_SIZE " + juce::String (lut.size) + " needs " + juce::String (lut.size * lut.size * lut.size)
-             + " entries, found " + juce::String ((int) (lut.rgb.size() / 3));
+    const auto entries = (juce::uint64) lut.size * (juce::uint64) lut.size * (juce::uint64) lut.size;
+
+    if ((juce::uint64) lut.rgb.size() != entries * 3)
+        return "LUT_3D_SIZE " + juce::String (lut.size) + " needs " + juce::String (entries)
+             + " entries, found " + juce::String ((juce::uint64) (lut.rgb.size() / 3));
 
     return {};
 }
