@@ -57,6 +57,23 @@ namespace
         return arguments;
     }
 
+    /** The argument vector of a process whose program is known to run. A
+        process in the middle of exec shows its new program before its new
+        arguments (its parent may already be back from posix_spawn then), so
+        an empty vector is read again for a moment before it counts. */
+    juce::StringArray readCommandLineOfRunningProgram (pid_t pid)
+    {
+        auto commandLine = readCommandLine (pid);
+
+        for (int attempt = 0; commandLine.isEmpty() && attempt < 50; ++attempt)
+        {
+            ::usleep (200);
+            commandLine = readCommandLine (pid);
+        }
+
+        return commandLine;
+    }
+
     juce::String readExecutableLink (pid_t pid)
     {
         const auto link = "/proc/" + std::to_string (pid) + "/exe";
@@ -111,7 +128,7 @@ namespace
             return true;
 
         if (commandLine.isEmpty())
-            commandLine = readCommandLine (pid);
+            commandLine = readCommandLineOfRunningProgram (pid);
 
         auto arguments = commandLine;
         arguments.remove (0);

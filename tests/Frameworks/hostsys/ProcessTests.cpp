@@ -69,6 +69,26 @@ TEST (Process, FindsAChildByExecutableAndByItsArguments)
         << "a file of the same name elsewhere is another executable";
 }
 
+TEST (Process, AProcessIsFoundWithItsArgumentsTheMomentItWasStarted)
+{
+    // Just after exec a process shows its new program before its new
+    // arguments; a launcher that looks at once must still find it.
+    TemporaryFolder folder;
+    ProcessReaper reaper;
+    const auto child = getTestChild();
+    const auto arguments = "- 30000 0 " + juce::Uuid().toString();
+
+    for (int round = 0; round < 40; ++round)
+    {
+        const auto process = os::ConsoleProcess::create (child.getFullPathName(), arguments, folder.get(), true);
+        ASSERT_NE (process, nullptr);
+        reaper.add (process->getProcessId());
+        const auto ids = os::Process::findRunningProcessIds (child.getFullPathName(), os::Process::Options().withArguments (arguments));
+        ASSERT_TRUE (contains (ids, process->getProcessId())) << "round " << round;
+        os::Process::killAllInstances ({ process->getProcessId() });
+    }
+}
+
 TEST (Process, DebugPostfixMatchesThePlainNameOnlyWhenIgnored)
 {
     TemporaryFolder folder;
