@@ -6,6 +6,7 @@
 #include "DisplayListWords.h"
 #include "DriverLibrary.h"
 #include "PngCodec.h"
+#include "SimulatorCounters.h"
 #include "SpiBridge.h"
 #include "TestPlatform.h"
 
@@ -31,33 +32,7 @@ namespace dl = vitrel::eve::dl;
 constexpr double spiClockHz = 1'000'000.0;
 constexpr double microframeSeconds = 125e-6;
 
-class Simulator
-{
-public:
-    Simulator() : library (vitrel::ftdi::openDriverLibrary (vitrel::ftdi::defaultDriverLibraryName()))
-    {
-        if (library == nullptr)
-            return;
-
-        get = reinterpret_cast<decltype (get)> (vitrel::ftdi::findDriverFunction (library, "FTSim_GetStatistics"));
-        reset = reinterpret_cast<decltype (reset)> (vitrel::ftdi::findDriverFunction (library, "FTSim_ResetStatistics"));
-    }
-
-    bool loaded() const noexcept     { return get != nullptr && reset != nullptr; }
-    void clear()                     { reset(); }
-
-    FTSimStatistics read()
-    {
-        FTSimStatistics s {};
-        get (&s);
-        return s;
-    }
-
-private:
-    void* library;
-    void (FTSIM_CALL* get) (FTSimStatistics*) = nullptr;
-    void (FTSIM_CALL* reset)() = nullptr;
-};
+using Simulator = vitrel::test::SimulatorCounters;
 
 Simulator& simulator()
 {
