@@ -26,13 +26,18 @@ bool Object::isInstanceOf (const Class* objectClass) const
 //==============================================================================
 Object* Object::getMemberVariable (size_t index) const
 {
-    return index < memberVariables.size() ? memberVariables[index] : nullptr;
+    return index < memberVariables.size() ? memberVariables[index].object : nullptr;
 }
 
-void Object::addMemberVariableObject (Object& member)
+juce::String Object::getMemberVariableName (size_t index) const
+{
+    return index < memberVariables.size() ? memberVariables[index].name : juce::String();
+}
+
+void Object::addMemberVariableObject (Object& member, const juce::String& variableName)
 {
     member.setParent (this);
-    memberVariables.push_back (&member);
+    memberVariables.push_back ({ &member, variableName });
 }
 
 //==============================================================================

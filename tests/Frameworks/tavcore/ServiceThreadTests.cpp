@@ -19,7 +19,7 @@ namespace
     {
     public:
         static constexpr const char* className = "TestService";
-        TestService()                                 { addMemberVariableObject (store); }
+        TestService()                                 { addMemberVariableObject (store, "store"); }
         juce::String getClassName() const override    { return className; }
 
         Store store;
@@ -42,10 +42,10 @@ namespace
         void updateItem() override                    { tav::ExecutionContext::get().information ("update"); }
     };
 
-    class TestServiceClass : public tav::SimpleClass<TestService>
+    class TestServiceClass : public tav::ClassOf<TestService>
     {
     public:
-        TestServiceClass() : SimpleClass ("Service(TestLogic)")
+        TestServiceClass() : ClassOf ("Service(TestLogic)")
         {
             auto& context = tav::ExecutionContext::get();
             setAttribute (context, "readOnlyConfiguration", tav::State ("true"));
@@ -61,9 +61,8 @@ protected:
     {
         TestLibraryFixture::SetUp();
         auto* library = tav::Library::getRootLibrary().findLibrary ("TavTest");
-        auto store = std::make_unique<tav::SimpleClass<Store>> ("TestScene");
-        library->addClass ("TestStore", std::move (store));
-        library->addClass ("TestLogic", std::make_unique<tav::SimpleClass<TestLogic>> ("ServiceLogic"));
+        library->addClass ("TestStore", std::make_unique<tav::ClassOf<Store>> ("TestScene"));
+        library->addClass ("TestLogic", std::make_unique<tav::ClassOf<TestLogic>> ("ServiceLogic"));
         library->addClass ("TestService", std::make_unique<TestServiceClass>());
         storeFile = temporary.getFile();
     }
