@@ -1,5 +1,5 @@
+#include "MessageRecorder.h"
 #include "TestClasses.h"
-#include <tavcore/RecordingExecutionContextView.h>
 
 using namespace tavtest;
 
@@ -161,14 +161,12 @@ TEST_P (MismatchedClass, TheCheckNamesTheMemberThatDisagrees)
 
 TEST_P (MismatchedClass, ItsObjectsAreNotCreatedButReported)
 {
-    auto view = std::make_unique<tav::RecordingExecutionContextView>();
-    auto* recorder = view.get();
     tav::ExecutionContext context;
-    context.addView (std::move (view));
+    const MessageRecorder recorder (context);
     tav::ExecutionContext::ScopedCurrent current (context);
 
     EXPECT_EQ (tav::Library::getRootLibrary().createObject (GetParam().className), nullptr);
-    EXPECT_EQ (recorder->getLines(),
+    EXPECT_EQ (recorder.getLines(),
                juce::StringArray ("Error: Cannot create an object of class " + juce::String (GetParam().className)
                                   + ": " + GetParam().problem));
 }

@@ -1,5 +1,5 @@
+#include "MessageRecorder.h"
 #include "TestClasses.h"
-#include <tavcore/RecordingExecutionContextView.h>
 
 using namespace tavtest;
 
@@ -77,8 +77,7 @@ TEST_F (ServiceThreads, CreateTheServiceAndItsLogicByClassAndLoadTheConfiguratio
     tav::ServiceThread<TestService> thread ("svc", nullptr);
     EXPECT_EQ (thread.getClassName(), "ServiceThread(TestService)");
     EXPECT_EQ (thread.getServiceClass()->getName(), "TestService");
-    auto& recorder = *new tav::RecordingExecutionContextView();
-    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+    const MessageRecorder recorder (thread.getExecutionContext());
 
     ASSERT_TRUE (thread.startTavThread (true));
     ASSERT_NE (thread.getService(), nullptr);
@@ -95,8 +94,7 @@ TEST_F (ServiceThreads, AFaultyConfigurationIsReportedAndTheDefaultsKept)
     ASSERT_TRUE (storeFile.replaceWithText ("TestStore {\n  shapes = [TestShape {visible = perhaps}]\n}"));
 
     tav::ServiceThread<TestService> thread ("svc", nullptr);
-    auto& recorder = *new tav::RecordingExecutionContextView();
-    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+    const MessageRecorder recorder (thread.getExecutionContext());
 
     ASSERT_TRUE (thread.startTavThread (true));
     EXPECT_EQ (recorder.getLines(),

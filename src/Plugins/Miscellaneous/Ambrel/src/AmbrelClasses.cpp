@@ -1,9 +1,7 @@
 #include "AmbrelClasses.h"
 #include "AmbrelCdlData.h"
-#include "AmbrelCdlIdentifier.h"
 #include "AmbrelDevice.h"
 #include "AmbrelDeviceFactory.h"
-#include "AmbrelLutIdentifier.h"
 #include "AmbrelLutInfo.h"
 
 namespace torvo
@@ -52,22 +50,6 @@ AmbrelLutInfoClass::AmbrelLutInfoClass() : ClassOf ("Object")
 }
 
 AmbrelLutInfoClass::~AmbrelLutInfoClass() = default;
-
-//==============================================================================
-AmbrelCdlIdentifierClass::AmbrelCdlIdentifierClass() : ClassOf ("ControllerIdentifier")
-{
-    addVariable (*this, "AmbrelCdlIdentifier", "String", "channel");
-}
-
-AmbrelCdlIdentifierClass::~AmbrelCdlIdentifierClass() = default;
-
-//==============================================================================
-AmbrelLutIdentifierClass::AmbrelLutIdentifierClass() : ClassOf ("ControllerIdentifier")
-{
-    addVariable (*this, "AmbrelLutIdentifier", "String", "channel");
-}
-
-AmbrelLutIdentifierClass::~AmbrelLutIdentifierClass() = default;
 
 //==============================================================================
 AmbrelDeviceClass::AmbrelDeviceClass() : ClassOf ("ControlDevice")

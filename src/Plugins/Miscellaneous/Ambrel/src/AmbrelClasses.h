@@ -6,10 +6,8 @@ namespace torvo
 {
 
 class AmbrelCdlData;
-class AmbrelCdlIdentifier;
 class AmbrelDevice;
 class AmbrelDeviceFactory;
-class AmbrelLutIdentifier;
 class AmbrelLutInfo;
 
 // The plug-in's classes that declare attributes or member variables; the
@@ -39,21 +37,16 @@ public:
 };
 
 //==============================================================================
-/** "AmbrelCdlIdentifier": a controller identifier naming a channel. */
-class AmbrelCdlIdentifierClass : public tav::ClassOf<AmbrelCdlIdentifier>
+/** "AmbrelCdlIdentifier" and "AmbrelLutIdentifier": controller identifiers
+    naming a channel. Use it where IdentifierType is complete. */
+template <class IdentifierType>
+class AmbrelChannelIdentifierClass : public tav::ClassOf<IdentifierType>
 {
 public:
-    AmbrelCdlIdentifierClass();
-    ~AmbrelCdlIdentifierClass() override;
-};
-
-//==============================================================================
-/** "AmbrelLutIdentifier": a controller identifier naming a channel. */
-class AmbrelLutIdentifierClass : public tav::ClassOf<AmbrelLutIdentifier>
-{
-public:
-    AmbrelLutIdentifierClass();
-    ~AmbrelLutIdentifierClass() override;
+    AmbrelChannelIdentifierClass() : tav::ClassOf<IdentifierType> ("ControllerIdentifier")
+    {
+        this->addMemberVariable (tav::ExecutionContext::get(), "String", "channel", false, {});
+    }
 };
 
 //==============================================================================

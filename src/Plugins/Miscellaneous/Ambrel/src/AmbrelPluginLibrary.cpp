@@ -21,8 +21,8 @@ srcLibrary::srcLibrary()
     // with the colour modifier element.
     addClass ("AmbrelCdlData", std::make_unique<AmbrelCdlDataClass>());
     addClass ("AmbrelLutInfo", std::make_unique<AmbrelLutInfoClass>());
-    addClass ("AmbrelCdlIdentifier", std::make_unique<AmbrelCdlIdentifierClass>());
-    addClass ("AmbrelLutIdentifier", std::make_unique<AmbrelLutIdentifierClass>());
+    addClass ("AmbrelCdlIdentifier", std::make_unique<AmbrelChannelIdentifierClass<AmbrelCdlIdentifier>>());
+    addClass ("AmbrelLutIdentifier", std::make_unique<AmbrelChannelIdentifierClass<AmbrelLutIdentifier>>());
     addClass ("AmbrelSessionIdentifier", std::make_unique<tav::ClassOf<AmbrelSessionIdentifier>> ("ControllerIdentifier"));
     addClass ("AmbrelControlEventListener", std::make_unique<tav::ClassOf<AmbrelControlEventListener>> ("ControlEventListener"));
     addClass ("AmbrelDevice", std::make_unique<AmbrelDeviceClass>());
