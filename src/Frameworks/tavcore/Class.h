@@ -73,7 +73,8 @@ public:
         member variable, in the declared order, each under the declared name
         and of the declared type (or a class derived from it), and the same
         for the member objects' own members. A failure names the class, the
-        index and what differs; objects that fail are never loaded. */
+        index and what differs. createObject() and Object::loadState() refuse
+        objects that fail. */
     juce::Result checkMemberVariables (const Object& object) const;
 
     /** Makes an instance (without defaults) and checks its member objects

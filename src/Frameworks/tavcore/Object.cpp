@@ -77,6 +77,11 @@ juce::Result Object::loadState (const State& state, const juce::String& sourceNa
     if (! state.isMap())
         return juce::Result::fail (state.describePosition (sourceName) + ": expected {...} for " + getClassName());
 
+    // Members are found by index, so members that disagree with the
+    // declaration would take each other's values.
+    if (auto check = objectClass->checkMemberVariables (*this); check.failed())
+        return juce::Result::fail (state.describePosition (sourceName) + ": " + check.getErrorMessage());
+
     const auto variables = objectClass->getMemberVariables();
 
     for (auto& [name, child] : state.getChildren())

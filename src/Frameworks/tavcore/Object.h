@@ -72,7 +72,8 @@ public:
     virtual State saveState() const;
 
     /** Sets the object from a state. Fails with a message naming sourceName,
-        line and column on a state that does not fit. Unknown names in a map
+        line and column on a state that does not fit, or when the object's
+        member objects disagree with its class. Unknown names in a map
         are reported as warnings on the calling thread's context and skipped. */
     virtual juce::Result loadState (const State& state, const juce::String& sourceName);
 

@@ -90,13 +90,19 @@ namespace
         }
     };
 
+    /** An object made by its constructor, as member objects are, not by its class. */
+    template <class ObjectType>
+    std::unique_ptr<tav::Object> makeDirectly()    { return std::make_unique<ObjectType>(); }
+
     struct MismatchCase
     {
         const char* className;
+        std::unique_ptr<tav::Object> (*make)();
         const char* problem;
     };
 
     void PrintTo (const MismatchCase& c, std::ostream* os)    { *os << c.className; }
+
 }
 
 //==============================================================================
@@ -171,8 +177,19 @@ TEST_P (MismatchedClass, ItsObjectsAreNotCreatedButReported)
                                   + ": " + GetParam().problem));
 }
 
+TEST_P (MismatchedClass, ItsObjectsMadeWithoutTheClassRefuseToLoad)
+{
+    const auto object = GetParam().make();
+    const auto r = tav::ObjectFile::loadFromText (*object, juce::String (GetParam().className) + " {}", "f");
+    EXPECT_EQ (r.getErrorMessage(), "f:1:1: " + juce::String (GetParam().problem));
+}
+
 INSTANTIATE_TEST_SUITE_P (Mismatches, MismatchedClass, testing::Values (
-    MismatchCase { "TestSwappedVector", "TestSwappedVector member variable 0 (Real \"x\"): the object holds \"y\" there" },
-    MismatchCase { "TestMistypedVector", "TestMistypedVector member variable 3 (Real \"w\"): the object holds a String there" },
-    MismatchCase { "TestShortVector", "TestShortVector declares 4 member variables, but its object holds 3" },
-    MismatchCase { "TestShapeOfSwappedVector", "TestSwappedVector member variable 0 (Real \"x\"): the object holds \"y\" there" }));
+    MismatchCase { "TestSwappedVector", &makeDirectly<SwappedVector>,
+                   "TestSwappedVector member variable 0 (Real \"x\"): the object holds \"y\" there" },
+    MismatchCase { "TestMistypedVector", &makeDirectly<MistypedVector>,
+                   "TestMistypedVector member variable 3 (Real \"w\"): the object holds a String there" },
+    MismatchCase { "TestShortVector", &makeDirectly<ShortVector>,
+                   "TestShortVector declares 4 member variables, but its object holds 3" },
+    MismatchCase { "TestShapeOfSwappedVector", &makeDirectly<ShapeOfSwappedVector>,
+                   "TestSwappedVector member variable 0 (Real \"x\"): the object holds \"y\" there" }));
