@@ -13,10 +13,10 @@ ScopedEnvironment::ScopedEnvironment (const juce::String& variableName, const ch
     replace (value != nullptr ? &text : nullptr);
 }
 
-ScopedEnvironment::ScopedEnvironment (const juce::String& variableName, std::nullopt_t)
+ScopedEnvironment::ScopedEnvironment (const juce::String& variableName, const std::optional<juce::String>& value)
     : name (variableName)
 {
-    replace (nullptr);
+    replace (value ? &*value : nullptr);
 }
 
 ScopedEnvironment::~ScopedEnvironment()

@@ -16,8 +16,8 @@ public:
     /** Sets the variable to value, or removes it when value is nullptr. */
     ScopedEnvironment (const juce::String& name, const char* value);
 
-    /** Removes the variable. */
-    ScopedEnvironment (const juce::String& name, std::nullopt_t);
+    /** Sets the variable to value, or removes it when value is empty (std::nullopt). */
+    ScopedEnvironment (const juce::String& name, const std::optional<juce::String>& value);
 
     ~ScopedEnvironment();
 

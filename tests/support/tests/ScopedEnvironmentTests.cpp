@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P (Cases, ScopedEnvironmentCase, testing::Values (
     EnvironmentCase { "previous", "replaced" },
     EnvironmentCase { "previous", nullptr }));
 
-TEST (ScopedEnvironment, TakesTextsAndRemovesWithNullopt)
+TEST (ScopedEnvironment, TakesTextsAndOptionalTexts)
 {
     {
         const ScopedEnvironment set (variable, juce::String ("a text"));
@@ -76,6 +76,9 @@ TEST (ScopedEnvironment, TakesTextsAndRemovesWithNullopt)
 
         const ScopedEnvironment removed (variable, std::nullopt);
         EXPECT_EQ (readVariable(), std::nullopt);
+
+        const ScopedEnvironment optional (variable, std::optional<juce::String> ("optional"));
+        EXPECT_EQ (readVariable(), juce::String ("optional"));
     }
 
     EXPECT_EQ (readVariable(), std::nullopt);
