@@ -2,6 +2,7 @@
 #include "TemporaryFolder.h"
 #include "TestProcesses.h"
 #include "TestPrograms.h"
+#include "Waiting.h"
 #include <hostsys/ConsoleProcess.h>
 #include <algorithm>
 
