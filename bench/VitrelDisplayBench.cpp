@@ -6,9 +6,9 @@
 #include "DisplayListWords.h"
 #include "DriverLibrary.h"
 #include "PngCodec.h"
+#include "ScopedEnvironment.h"
 #include "SimulatorCounters.h"
 #include "SpiBridge.h"
-#include "TestPlatform.h"
 
 #include <benchmark/benchmark.h>
 
@@ -173,7 +173,7 @@ BENCHMARK (StatusFrame)->Iterations (20)->Unit (benchmark::kMillisecond);
 
 int main (int argc, char** argv)
 {
-    vitrel::test::ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H:BT815");
+    const ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", "FT232H:BT815");
 
     if (! simulator().loaded())
     {

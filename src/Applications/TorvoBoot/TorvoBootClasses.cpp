@@ -3,23 +3,13 @@
 #include "TorvoBootService.h"
 #include "TorvoBootServiceLogic.h"
 
-const TorvoBootProgramClass* TorvoBootProgramClass::instance = nullptr;
-const TorvoBootServiceClass* TorvoBootServiceClass::instance = nullptr;
-const TorvoBootServiceLogicClass* TorvoBootServiceLogicClass::instance = nullptr;
+//==============================================================================
+TorvoBootProgramClass::TorvoBootProgramClass() : ClassOf ("Program") {}
+TorvoBootProgramClass::~TorvoBootProgramClass() = default;
 
 //==============================================================================
-TorvoBootProgramClass::TorvoBootProgramClass()    { instance = this; }
-TorvoBootProgramClass::~TorvoBootProgramClass()   { instance = nullptr; }
-
-std::unique_ptr<tav::Object> TorvoBootProgramClass::createInstance() const
+TorvoBootServiceClass::TorvoBootServiceClass() : ClassOf ("Service(TorvoBootServiceLogic)")
 {
-    return std::make_unique<TorvoBootProgram>();
-}
-
-//==============================================================================
-TorvoBootServiceClass::TorvoBootServiceClass()
-{
-    instance = this;
     auto& context = tav::ExecutionContext::get();
     setAttribute (context, "userBasedConfiguration", tav::State ("false"));
     setAttribute (context, "versionBasedConfiguration", tav::State ("false"));
@@ -27,18 +17,8 @@ TorvoBootServiceClass::TorvoBootServiceClass()
     addMemberVariable (context, "TorvoBootConfiguration", "configuration", false, tav::StateMap());
 }
 
-TorvoBootServiceClass::~TorvoBootServiceClass()   { instance = nullptr; }
-
-std::unique_ptr<tav::Object> TorvoBootServiceClass::createInstance() const
-{
-    return std::make_unique<TorvoBootService>();
-}
+TorvoBootServiceClass::~TorvoBootServiceClass() = default;
 
 //==============================================================================
-TorvoBootServiceLogicClass::TorvoBootServiceLogicClass()    { instance = this; }
-TorvoBootServiceLogicClass::~TorvoBootServiceLogicClass()   { instance = nullptr; }
-
-std::unique_ptr<tav::Object> TorvoBootServiceLogicClass::createInstance() const
-{
-    return std::make_unique<TorvoBootServiceLogic>();
-}
+TorvoBootServiceLogicClass::TorvoBootServiceLogicClass() : ClassOf ("ServiceLogic") {}
+TorvoBootServiceLogicClass::~TorvoBootServiceLogicClass() = default;

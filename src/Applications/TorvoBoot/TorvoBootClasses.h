@@ -1,62 +1,41 @@
 #pragma once
 
-#include <tavcore/Class.h>
+#include <tavcore/ClassOf.h>
+
+class TorvoBootProgram;
+class TorvoBootService;
+class TorvoBootServiceLogic;
 
 // The classes TorvoBoot registers with the framework. Each has one instance,
-// made by TorvoBootLibrary and reachable through its instance pointer, so
-// that objects can be checked against it.
+// made by TorvoBootLibrary and reachable through its instance pointer (from
+// tav::ClassOf) while the library is loaded, so that objects can be checked
+// against it. The destructors are defined beside the constructors, where
+// the object types are complete.
 
 //==============================================================================
 /** The class of TorvoBootProgram, derived from "Program". */
-class TorvoBootProgramClass : public tav::Class
+class TorvoBootProgramClass : public tav::ClassOf<TorvoBootProgram>
 {
 public:
     TorvoBootProgramClass();
     ~TorvoBootProgramClass() override;
-
-    const tav::Class* getBaseClass() const override   { return getClassRelativeToThis ("Program", false); }
-    bool isAbstractClass() const override             { return false; }
-
-    /** The registered instance, or nullptr while the library is not loaded. */
-    static const TorvoBootProgramClass* instance;
-
-protected:
-    std::unique_ptr<tav::Object> createInstance() const override;
 };
 
 //==============================================================================
 /** The class of TorvoBootService, derived from "Service(TorvoBootServiceLogic)";
     its configuration is machine-wide, version-independent and read-only. */
-class TorvoBootServiceClass : public tav::Class
+class TorvoBootServiceClass : public tav::ClassOf<TorvoBootService>
 {
 public:
     TorvoBootServiceClass();
     ~TorvoBootServiceClass() override;
-
-    const tav::Class* getBaseClass() const override   { return getClassRelativeToThis ("Service(TorvoBootServiceLogic)", false); }
-    bool isAbstractClass() const override             { return false; }
-
-    /** The registered instance, or nullptr while the library is not loaded. */
-    static const TorvoBootServiceClass* instance;
-
-protected:
-    std::unique_ptr<tav::Object> createInstance() const override;
 };
 
 //==============================================================================
 /** The class of TorvoBootServiceLogic, derived from "ServiceLogic". */
-class TorvoBootServiceLogicClass : public tav::Class
+class TorvoBootServiceLogicClass : public tav::ClassOf<TorvoBootServiceLogic>
 {
 public:
     TorvoBootServiceLogicClass();
     ~TorvoBootServiceLogicClass() override;
-
-    const tav::Class* getBaseClass() const override   { return getClassRelativeToThis ("ServiceLogic", false); }
-    bool isAbstractClass() const override             { return false; }
-
-    /** The registered instance, or nullptr while the library is not loaded. */
-    static const TorvoBootServiceLogicClass* instance;
-
-protected:
-    std::unique_ptr<tav::Object> createInstance() const override;
 };

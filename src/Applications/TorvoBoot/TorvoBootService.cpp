@@ -2,5 +2,5 @@
 
 TorvoBootService::TorvoBootService()
 {
-    addMemberVariableObject (configuration);
+    addMemberVariableObject (configuration, "configuration");
 }

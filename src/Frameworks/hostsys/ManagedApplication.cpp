@@ -6,11 +6,17 @@ namespace os
 ManagedApplication::ManagedApplication()
 {
     // The same order as the member variables of the class.
-    for (auto* member : std::initializer_list<tav::Object*> { &executablePath, &arguments, &launchAtLogon, &autoRestart,
-                                                              &enabled, &showConsole, &launchInUserSession,
-                                                              &ignoreDebugPostfix, &restartDelay,
-                                                              &maximumLaunchAttempts, &workingDirectory })
-        addMemberVariableObject (*member);
+    addMemberVariableObject (executablePath, "executablePath");
+    addMemberVariableObject (arguments, "arguments");
+    addMemberVariableObject (launchAtLogon, "launchAtLogon");
+    addMemberVariableObject (autoRestart, "autoRestart");
+    addMemberVariableObject (enabled, "enabled");
+    addMemberVariableObject (showConsole, "showConsole");
+    addMemberVariableObject (launchInUserSession, "launchInUserSession");
+    addMemberVariableObject (ignoreDebugPostfix, "ignoreDebugPostfix");
+    addMemberVariableObject (restartDelay, "restartDelay");
+    addMemberVariableObject (maximumLaunchAttempts, "maximumLaunchAttempts");
+    addMemberVariableObject (workingDirectory, "workingDirectory");
 }
 
 } // namespace os

@@ -1,7 +1,7 @@
 #include "hostsys/OsLibrary.h"
 #include "hostsys/TorvoBootCommandId.h"
 #include "hostsys/TorvoBootConfiguration.h"
-#include <tavcore/Class.h>
+#include <tavcore/ClassOf.h>
 
 namespace os
 {
@@ -9,10 +9,10 @@ namespace os
 namespace
 {
     //==============================================================================
-    class ManagedApplicationClass : public tav::SimpleClass<ManagedApplication>
+    class ManagedApplicationClass : public tav::ClassOf<ManagedApplication>
     {
     public:
-        ManagedApplicationClass() : SimpleClass ("Object")
+        ManagedApplicationClass() : ClassOf ("Object")
         {
             auto& context = tav::ExecutionContext::get();
             auto add = [&] (const char* type, const char* name, const char* defaultText, const char* description)
@@ -36,10 +36,10 @@ namespace
     };
 
     //==============================================================================
-    class TorvoBootConfigurationClass : public tav::SimpleClass<TorvoBootConfiguration>
+    class TorvoBootConfigurationClass : public tav::ClassOf<TorvoBootConfiguration>
     {
     public:
-        TorvoBootConfigurationClass() : SimpleClass ("Object")
+        TorvoBootConfigurationClass() : ClassOf ("Object")
         {
             addMemberVariable (tav::ExecutionContext::get(), "ObjectOwnedVector", "applications", false,
                                { { "elementClass", tav::State (ManagedApplication::className) } });
@@ -53,7 +53,7 @@ std::unique_ptr<tav::Library> createOsLibrary()
     library->addClass (ManagedApplication::className, std::make_unique<ManagedApplicationClass>());
     library->addClass (TorvoBootConfiguration::className, std::make_unique<TorvoBootConfigurationClass>());
     library->addClass (TorvoBootCommandId::className,
-                       std::make_unique<tav::SimpleEnumerationClass<TorvoBootCommandId>> (std::initializer_list<tav::Enumerator> {
+                       std::make_unique<tav::EnumerationClassOf<TorvoBootCommandId>> (std::initializer_list<tav::Enumerator> {
                            { "prepareVoluntaryStop", prepareVoluntaryStop },
                            { "startApplication", startApplication },
                            { "killApplication", killApplication } }));

@@ -10,7 +10,7 @@ namespace os
 TorvoBootConfiguration::TorvoBootConfiguration()
     : applications (ManagedApplication::className)
 {
-    addMemberVariableObject (applications);
+    addMemberVariableObject (applications, "applications");
 }
 
 void TorvoBootConfiguration::resetApplicationsToTorvoDefault()

@@ -32,11 +32,34 @@ namespace
         argumentName = fullName.substring (open + 1, fullName.length() - 1).trim();
         return argumentName.isNotEmpty();
     }
+
+    /** True when a member object is of a declared type: its class is that
+        class or derives from it. Names decide where a class is not loaded. */
+    bool hasDeclaredType (const Class& owner, const Object& member, const juce::String& typeName)
+    {
+        const auto memberClassName = member.getClassName();
+
+        if (memberClassName == typeName)
+            return true;
+
+        const auto* declared = owner.getClassRelativeToThis (typeName, false);
+        const auto* actual = owner.getClassRelativeToThis (memberClassName, false);
+        return declared != nullptr && actual != nullptr && actual->inheritsFrom (declared);
+    }
 }
 
 //==============================================================================
-Class::Class() = default;
+Class::Class (juce::String baseClassName)
+    : baseName (std::move (baseClassName))
+{
+}
+
 Class::~Class() = default;
+
+const Class* Class::getBaseClass() const
+{
+    return baseName.isEmpty() ? nullptr : getClassRelativeToThis (baseName, false);
+}
 
 bool Class::inheritsFrom (const Class* other) const
 {
@@ -83,13 +106,63 @@ std::unique_ptr<Object> Class::createObject() const
 
     auto object = createInstance();
 
-    if (object != nullptr)
+    if (object == nullptr)
+        return nullptr;
+
+    // Defaults and states are applied by index, so an object whose members
+    // disagree with its declaration would load values into the wrong members.
+    if (auto check = checkMemberVariables (*object); check.failed())
     {
-        auto r = applyDefaults (*object);
-        jassertquiet (r.wasOk()); // a class's own defaults must fit its members
+        ExecutionContext::get().error ("Cannot create an object of class " + name + ": " + check.getErrorMessage());
+        return nullptr;
     }
 
+    auto r = applyDefaults (*object);
+    jassertquiet (r.wasOk()); // a class's own defaults must fit its members
     return object;
+}
+
+juce::Result Class::checkMemberVariables (const Object& object) const
+{
+    const auto variables = getMemberVariables();
+    const auto numHeld = object.getNumMemberVariableObjects();
+
+    if (numHeld != variables.size())
+        return juce::Result::fail (name + " declares " + juce::String ((int) variables.size())
+                                   + " member variables, but its object holds " + juce::String ((int) numHeld));
+
+    for (size_t i = 0; i < variables.size(); ++i)
+    {
+        const auto& declared = *variables[i];
+        const auto& member = *object.getMemberVariable (i);
+        const auto where = name + " member variable " + juce::String ((int) i)
+                             + " (" + declared.typeName + " \"" + declared.name + "\")";
+
+        if (object.getMemberVariableName (i) != declared.name)
+            return juce::Result::fail (where + ": the object holds \"" + object.getMemberVariableName (i) + "\" there");
+
+        if (! hasDeclaredType (*this, member, declared.typeName))
+            return juce::Result::fail (where + ": the object holds a " + member.getClassName() + " there");
+
+        if (const auto* memberClass = getClassRelativeToThis (member.getClassName(), false))
+            if (auto r = memberClass->checkMemberVariables (member); r.failed())
+                return r;
+    }
+
+    return juce::Result::ok();
+}
+
+juce::Result Class::checkDeclaration() const
+{
+    if (isAbstractClass())
+        return juce::Result::ok();
+
+    const auto object = createInstance();
+
+    if (object == nullptr)
+        return juce::Result::fail (name + " has instances but makes none");
+
+    return checkMemberVariables (*object);
 }
 
 juce::Result Class::loadDefault (Object& member, const State& defaultState, const juce::String& source)

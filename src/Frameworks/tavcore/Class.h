@@ -25,14 +25,19 @@ struct MemberVariable
     Describes a class of objects: its name, its base class, whether it can
     have instances, its attributes, its member variables and its factory.
 
-    Class objects are owned by the library they are registered in. A subclass
-    names its base class as text through getClassRelativeToThis(), so that
-    classes of different libraries refer to each other by name only.
+    Class objects are owned by the library they are registered in. A class
+    names its base class as text, resolved through getClassRelativeToThis()
+    when asked, so that classes of different libraries refer to each other by
+    name only. Libraries write their classes as tav::ClassOf (or
+    tav::AbstractClass) subclasses that declare their attributes and member
+    variables in their constructor.
 */
 class Class
 {
 public:
-    Class();
+    /** baseClassName is the base class as text ("Program",
+        "Service(TorvoBootServiceLogic)"); empty for a root class. */
+    explicit Class (juce::String baseClassName = {});
     virtual ~Class();
 
     /** The name the class is registered under. */
@@ -41,8 +46,8 @@ public:
     /** The library that owns the class, or nullptr before it is registered. */
     Library* getLibrary() const noexcept              { return library; }
 
-    /** The base class, or nullptr for a root class. */
-    virtual const Class* getBaseClass() const         { return nullptr; }
+    /** The base class, or nullptr for a root class or an unknown base name. */
+    virtual const Class* getBaseClass() const;
 
     /** True when the class has no instances of its own. */
     virtual bool isAbstractClass() const              { return true; }
@@ -63,6 +68,18 @@ public:
 
     /** Sets every member variable of an object to its declared default. */
     juce::Result applyDefaults (Object& object) const;
+
+    /** Checks that an object holds exactly one member object per declared
+        member variable, in the declared order, each under the declared name
+        and of the declared type (or a class derived from it), and the same
+        for the member objects' own members. A failure names the class, the
+        index and what differs. createObject() and Object::loadState() refuse
+        objects that fail. */
+    juce::Result checkMemberVariables (const Object& object) const;
+
+    /** Makes an instance (without defaults) and checks its member objects
+        against the declaration; ok for abstract classes. */
+    juce::Result checkDeclaration() const;
 
     //==============================================================================
     /** Sets a class attribute. */
@@ -98,6 +115,7 @@ private:
     friend class TemplateClass;
 
     juce::String name;
+    juce::String baseName;
     Library* library = nullptr;
     std::map<juce::String, State> attributes;
     std::vector<MemberVariable> ownMemberVariables;
@@ -115,6 +133,9 @@ private:
 class TemplateClass : public Class
 {
 public:
+    /** baseClassName is the template's own base class as text. */
+    explicit TemplateClass (juce::String baseClassName = {}) : Class (std::move (baseClassName)) {}
+
     /** The class of this template for an argument class. */
     const Class* getClassFor (const Class& argument) const;
 
@@ -133,30 +154,5 @@ private:
 
 /** The class of the template named templateName for an argument class, or nullptr. */
 const Class* getTemplateClass (const juce::String& templateName, const Class& argument);
-
-//==============================================================================
-/**
-    A concrete class whose instances are made by the default constructor of
-    ObjectType, derived from the class named by baseClassName.
-*/
-template <class ObjectType>
-class SimpleClass : public Class
-{
-public:
-    explicit SimpleClass (juce::String baseClassName = {}) : baseName (std::move (baseClassName)) {}
-
-    const Class* getBaseClass() const override
-    {
-        return baseName.isEmpty() ? nullptr : getClassRelativeToThis (baseName, false);
-    }
-
-    bool isAbstractClass() const override     { return false; }
-
-protected:
-    std::unique_ptr<Object> createInstance() const override { return std::make_unique<ObjectType>(); }
-
-private:
-    juce::String baseName;
-};
 
 } // namespace tav

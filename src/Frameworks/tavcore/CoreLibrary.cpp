@@ -1,5 +1,6 @@
 #include "tavcore/CoreLibrary.h"
 #include "tavcore/Boolean.h"
+#include "tavcore/ClassOf.h"
 #include "tavcore/EventCounter.h"
 #include "tavcore/Enumeration.h"
 #include "tavcore/ObjectOwnedPointer.h"
@@ -13,22 +14,7 @@ namespace tav
 
 namespace
 {
-    /** A template class deriving from a named base, such as "Service". */
-    class NamedTemplateClass : public TemplateClass
-    {
-    public:
-        explicit NamedTemplateClass (juce::String baseClassName = {}) : baseName (std::move (baseClassName)) {}
-
-        const Class* getBaseClass() const override
-        {
-            return baseName.isEmpty() ? nullptr : getClassRelativeToThis (baseName, false);
-        }
-
-    private:
-        juce::String baseName;
-    };
-
-    /** The owning vector class; instances hold any kind of object. */
+    /** The owning vector class, a root class; instances hold any kind of object. */
     class ObjectOwnedVectorClass : public Class
     {
     public:
@@ -47,20 +33,20 @@ std::unique_ptr<Library> createCoreLibrary()
     auto library = std::make_unique<Library> ("Tav");
 
     library->addClass ("Object",            std::make_unique<AbstractClass>());
-    library->addClass ("String",            std::make_unique<SimpleClass<String>> ("Object"));
-    library->addClass ("Real",              std::make_unique<SimpleClass<Real>> ("Object"));
-    library->addClass ("Boolean",           std::make_unique<SimpleClass<Boolean>> ("Object"));
-    library->addClass ("PositiveInteger",   std::make_unique<SimpleClass<PositiveInteger>> ("Object"));
-    library->addClass ("EventCounter",      std::make_unique<SimpleClass<EventCounter>> ("PositiveInteger"));
+    library->addClass ("String",            std::make_unique<ClassOf<String>> ("Object"));
+    library->addClass ("Real",              std::make_unique<ClassOf<Real>> ("Object"));
+    library->addClass ("Boolean",           std::make_unique<ClassOf<Boolean>> ("Object"));
+    library->addClass ("PositiveInteger",   std::make_unique<ClassOf<PositiveInteger>> ("Object"));
+    library->addClass ("EventCounter",      std::make_unique<ClassOf<EventCounter>> ("PositiveInteger"));
     library->addClass ("Enumeration",       std::make_unique<AbstractClass> ("Object"));
-    library->addClass ("ObjectWeakPointer", std::make_unique<SimpleClass<ObjectWeakPointer>> ("Object"));
-    library->addClass ("ObjectOwnedPointer", std::make_unique<SimpleClass<ObjectOwnedPointer>> ("Object"));
+    library->addClass ("ObjectWeakPointer", std::make_unique<ClassOf<ObjectWeakPointer>> ("Object"));
+    library->addClass ("ObjectOwnedPointer", std::make_unique<ClassOf<ObjectOwnedPointer>> ("Object"));
     library->addClass ("ObjectOwnedVector", std::make_unique<ObjectOwnedVectorClass>());
     library->addClass ("Program",           std::make_unique<AbstractClass> ("Object"));
     library->addClass ("Thread",            std::make_unique<AbstractClass> ("Object"));
     library->addClass ("ServiceLogic",      std::make_unique<AbstractClass> ("Object"));
-    library->addClass ("Service",           std::make_unique<NamedTemplateClass> ("Object"));
-    library->addClass ("ServiceThread",     std::make_unique<NamedTemplateClass> ("Thread"));
+    library->addClass ("Service",           std::make_unique<TemplateClass> ("Object"));
+    library->addClass ("ServiceThread",     std::make_unique<TemplateClass> ("Thread"));
 
     return library;
 }

@@ -3,7 +3,7 @@
 namespace tav
 {
 
-EnumerationClass::EnumerationClass() = default;
+EnumerationClass::EnumerationClass() : Class ("Enumeration") {}
 
 void EnumerationClass::addEnumerator (const juce::String& enumeratorName, int value)
 {
@@ -26,11 +26,6 @@ const Enumerator* EnumerationClass::findEnumeratorByValue (int value) const
             return &e;
 
     return nullptr;
-}
-
-const Class* EnumerationClass::getBaseClass() const
-{
-    return getClassRelativeToThis ("Enumeration", false);
 }
 
 //==============================================================================

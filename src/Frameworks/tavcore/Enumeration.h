@@ -22,6 +22,7 @@ struct Enumerator
 class EnumerationClass : public Class
 {
 public:
+    /** An enumeration class derives from "Enumeration". */
     EnumerationClass();
 
     /** Adds an enumerator. */
@@ -35,8 +36,6 @@ public:
 
     /** Every enumerator, in the order they were added. */
     const std::vector<Enumerator>& getEnumerators() const noexcept { return enumerators; }
-
-    const Class* getBaseClass() const override;
 
 private:
     std::vector<Enumerator> enumerators;
@@ -63,13 +62,13 @@ protected:
 //==============================================================================
 /**
     The class of an enumeration type ObjectType whose enumerators are given
-    when the class is made.
+    when the class is made: the enumeration counterpart of tav::ClassOf.
 */
 template <class ObjectType>
-class SimpleEnumerationClass : public EnumerationClass
+class EnumerationClassOf : public EnumerationClass
 {
 public:
-    explicit SimpleEnumerationClass (std::initializer_list<Enumerator> values)
+    explicit EnumerationClassOf (std::initializer_list<Enumerator> values)
     {
         for (auto& e : values)
             addEnumerator (e.name, e.value);

@@ -155,6 +155,23 @@ std::vector<const Class*> Library::getClasses() const
     return result;
 }
 
+juce::Result Library::checkClassDeclarations() const
+{
+    for (auto& entry : classes)
+        if (auto r = entry.second->checkDeclaration(); r.failed())
+            return r;
+
+    for (auto& nested : libraries)
+        if (auto r = nested->checkClassDeclarations(); r.failed())
+            return r;
+
+    for (auto* attached : attachedLibraries)
+        if (auto r = attached->checkClassDeclarations(); r.failed())
+            return r;
+
+    return juce::Result::ok();
+}
+
 std::unique_ptr<Object> Library::createObject (const juce::String& className) const
 {
     const auto* objectClass = findClass (className);

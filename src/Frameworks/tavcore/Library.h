@@ -60,6 +60,10 @@ public:
     /** The classes registered in this library itself, in registration order. */
     std::vector<const Class*> getClasses() const;
 
+    /** Checks every class of this library and of the libraries below it with
+        Class::checkDeclaration(); the first failure, or ok. */
+    juce::Result checkClassDeclarations() const;
+
     /** Creates an object by class name; nullptr for unknown or abstract classes. */
     std::unique_ptr<Object> createObject (const juce::String& className) const;
 

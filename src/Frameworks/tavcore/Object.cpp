@@ -26,13 +26,18 @@ bool Object::isInstanceOf (const Class* objectClass) const
 //==============================================================================
 Object* Object::getMemberVariable (size_t index) const
 {
-    return index < memberVariables.size() ? memberVariables[index] : nullptr;
+    return index < memberVariables.size() ? memberVariables[index].object : nullptr;
 }
 
-void Object::addMemberVariableObject (Object& member)
+juce::String Object::getMemberVariableName (size_t index) const
+{
+    return index < memberVariables.size() ? memberVariables[index].name : juce::String();
+}
+
+void Object::addMemberVariableObject (Object& member, const juce::String& variableName)
 {
     member.setParent (this);
-    memberVariables.push_back (&member);
+    memberVariables.push_back ({ &member, variableName });
 }
 
 //==============================================================================
@@ -71,6 +76,11 @@ juce::Result Object::loadState (const State& state, const juce::String& sourceNa
 
     if (! state.isMap())
         return juce::Result::fail (state.describePosition (sourceName) + ": expected {...} for " + getClassName());
+
+    // Members are found by index, so members that disagree with the
+    // declaration would take each other's values.
+    if (auto check = objectClass->checkMemberVariables (*this); check.failed())
+        return juce::Result::fail (state.describePosition (sourceName) + ": " + check.getErrorMessage());
 
     const auto variables = objectClass->getMemberVariables();
 

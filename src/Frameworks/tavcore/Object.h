@@ -60,6 +60,9 @@ public:
         (base classes first), or nullptr. */
     Object* getMemberVariable (size_t index) const;
 
+    /** The variable name a member variable object was declared under, or empty. */
+    juce::String getMemberVariableName (size_t index) const;
+
     /** The number of member variable objects this object holds. */
     size_t getNumMemberVariableObjects() const noexcept { return memberVariables.size(); }
 
@@ -69,7 +72,8 @@ public:
     virtual State saveState() const;
 
     /** Sets the object from a state. Fails with a message naming sourceName,
-        line and column on a state that does not fit. Unknown names in a map
+        line and column on a state that does not fit, or when the object's
+        member objects disagree with its class. Unknown names in a map
         are reported as warnings on the calling thread's context and skipped. */
     virtual juce::Result loadState (const State& state, const juce::String& sourceName);
 
@@ -90,12 +94,19 @@ public:
 protected:
     /** Declares the next member variable object: objects call this in their
         constructor once for each member variable their class declares, in the
-        same order. The member's parent becomes this object. */
-    void addMemberVariableObject (Object& member);
+        same order and under the same name, which is what lets the class check
+        that they agree. The member's parent becomes this object. */
+    void addMemberVariableObject (Object& member, const juce::String& variableName);
 
 private:
     Object* parent = nullptr;
-    std::vector<Object*> memberVariables;
+    struct NamedMember
+    {
+        Object* object;
+        juce::String name;
+    };
+
+    std::vector<NamedMember> memberVariables;
     juce::Array<ChangeListener*> changeListeners;
     std::shared_ptr<Object*> lifetimeToken;
 

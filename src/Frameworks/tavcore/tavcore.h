@@ -6,6 +6,7 @@
 #include "tavcore/Boolean.h"
 #include "tavcore/ChangeCallback.h"
 #include "tavcore/Class.h"
+#include "tavcore/ClassOf.h"
 #include "tavcore/ConnectionManager.h"
 #include "tavcore/CoreLibrary.h"
 #include "tavcore/DynamicallyLinkedLibrary.h"

@@ -6,9 +6,9 @@ namespace torvo
 
 DeviceSelector::DeviceSelector()
 {
-    addMemberVariableObject (remoteHost);
-    addMemberVariableObject (remotePort);
-    addMemberVariableObject (deviceName);
+    addMemberVariableObject (remoteHost, "remoteHost");
+    addMemberVariableObject (remotePort, "remotePort");
+    addMemberVariableObject (deviceName, "device");
 }
 
 const tav::Class* DeviceSelector::getDeviceClass() const

@@ -1,22 +1,24 @@
 #include "torvocore/TorvoCoreLibrary.h"
-#include <tavcore/CoreLibrary.h>
+#include <tavcore/ClassOf.h>
 
 namespace torvo
 {
 
 namespace
 {
-    std::unique_ptr<tav::Class> makeDeviceSelectorClass()
+    /** The selectors' common class: the remote host and port of the device
+        and the device's name, in the order of DeviceSelector's member objects. */
+    class DeviceSelectorClass : public tav::AbstractClass
     {
-        auto selectorClass = std::make_unique<tav::AbstractClass> ("Object");
-        auto& context = tav::ExecutionContext::get();
-
-        // The order matches DeviceSelector's member objects.
-        selectorClass->addMemberVariable (context, "String", "remoteHost", false, {});
-        selectorClass->addMemberVariable (context, "PositiveInteger", "remotePort", false, {});
-        selectorClass->addMemberVariable (context, "String", "device", false, {});
-        return selectorClass;
-    }
+    public:
+        DeviceSelectorClass() : AbstractClass ("Object")
+        {
+            auto& context = tav::ExecutionContext::get();
+            addMemberVariable (context, "String", "remoteHost", false, {});
+            addMemberVariable (context, "PositiveInteger", "remotePort", false, {});
+            addMemberVariable (context, "String", "device", false, {});
+        }
+    };
 }
 
 std::unique_ptr<tav::Library> createTorvoCoreLibrary()
@@ -28,7 +30,7 @@ std::unique_ptr<tav::Library> createTorvoCoreLibrary()
     library->addClass ("ControlDevice",        std::make_unique<tav::AbstractClass> ("SynchableDevice"));
     library->addClass ("DeviceIdentifier",     std::make_unique<tav::AbstractClass> ("Object"));
     library->addClass ("DeviceFactory",        std::make_unique<tav::AbstractClass> ("Object"));
-    library->addClass ("DeviceSelector",       makeDeviceSelectorClass());
+    library->addClass ("DeviceSelector",       std::make_unique<DeviceSelectorClass>());
     library->addClass ("ControllerIdentifier", std::make_unique<tav::AbstractClass> ("Object"));
     library->addClass ("ControlEventListener", std::make_unique<tav::AbstractClass> ("Object"));
     library->addClass ("Element",              std::make_unique<tav::AbstractClass> ("Object"));

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include "MessageRecorder.h"
 #include "TorvoBootClasses.h"
 #include "TorvoBootLibrary.h"
 #include "TorvoBootService.h"
 #include "TorvoBootServiceLogic.h"
 #include <hostsys/OsLibrary.h>
 #include <hostsys/TorvoBootCommandId.h>
-#include <tavcore/RecordingExecutionContextView.h>
 
 //==============================================================================
 /** A boot service and its monitor, made through the registered classes as
@@ -26,9 +26,7 @@ protected:
         logic = std::make_unique<TorvoBootServiceLogic>();
         logic->setService (*service);
 
-        auto view = std::make_unique<tav::RecordingExecutionContextView>();
-        recorder = view.get();
-        context.addView (std::move (view));
+        recorder = std::make_unique<MessageRecorder> (context);
     }
 
     void TearDown() override
@@ -75,5 +73,5 @@ protected:
     std::unique_ptr<TorvoBootService> service;
     std::unique_ptr<TorvoBootServiceLogic> logic;
     tav::ExecutionContext context;
-    tav::RecordingExecutionContextView* recorder = nullptr;
+    std::unique_ptr<MessageRecorder> recorder;
 };

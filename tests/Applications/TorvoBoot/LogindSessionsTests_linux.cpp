@@ -1,6 +1,7 @@
-#include "ProgramTestSupport.h"
+#include <gtest/gtest.h>
 #include "LogindSessions.h"
 #include "ScopedEnvironment.h"
+#include "TemporaryFolder.h"
 #include "UserSession.h"
 
 // Who is logged on, read from logind's published session files.
@@ -19,7 +20,7 @@ protected:
         folder.get().getChildFile (path).replaceWithText (text);
     }
 
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
     ScopedEnvironment runtime { "TORVO_LOGIND_RUNTIME_DIR", folder.get().getFullPathName() };
 };
 

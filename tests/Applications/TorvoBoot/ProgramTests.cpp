@@ -1,6 +1,10 @@
-#include "ProgramTestSupport.h"
+#include <gtest/gtest.h>
 #include "ScopedEnvironment.h"
 #include "StoppableProcess.h"
+#include "TemporaryFolder.h"
+#include "TestProcesses.h"
+#include "TestPrograms.h"
+#include "Waiting.h"
 #include <hostsys/Process.h>
 
 // The real TorvoBoot executable, run as a user runs it.
@@ -21,7 +25,7 @@ TEST_P (ProgramClient, PrintsWhatItDoesAndExitsWithItsCode)
         arguments.add (a);
 
     // No service is listening here, whatever the platform.
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
     ScopedEnvironment socket ("TORVO_BOOT_CONTROL_SOCKET", folder.get().getChildFile ("none").getFullPathName());
 
     const auto result = programs::run ("TorvoBoot", arguments);
@@ -60,7 +64,7 @@ protected:
         return file;
     }
 
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
 };
 
 TEST_F (ProgramInteractiveRun, LaunchesTheConfiguredApplicationsAndStopsOnRequest)
@@ -72,7 +76,7 @@ TEST_F (ProgramInteractiveRun, LaunchesTheConfiguredApplicationsAndStopsOnReques
 
     StoppableProcess boot (programs::find ("TorvoBoot"), {}, output);
     ASSERT_TRUE (boot.isStarted());
-    ASSERT_TRUE (programs::waitForFile (report)) << output.loadFileAsString();
+    ASSERT_TRUE (waitForFile (report)) << output.loadFileAsString();
     EXPECT_EQ (juce::StringArray::fromLines (report.loadFileAsString().trim()),
                juce::StringArray (folder.get().getFullPathName(), juce::String ("hello")));
 
@@ -109,8 +113,7 @@ TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndTheDefaultsAr
     StoppableProcess boot (program, { "--unknown-option" }, output);
     ASSERT_TRUE (boot.isStarted());
 
-    for (int i = 0; i < 300 && ! output.loadFileAsString().contains ("press Ctrl+C"); ++i)
-        juce::Thread::sleep (50);
+    waitForText (output, "press Ctrl+C", 15000, 50);
 
     boot.requestStop();
     EXPECT_EQ (boot.waitForExit (15000), 0);

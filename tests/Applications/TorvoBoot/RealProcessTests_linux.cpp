@@ -1,7 +1,10 @@
 #include "BootServiceFixture.h"
-#include "ProgramTestSupport.h"
 #include "ServiceControl.h"
+#include "TemporaryFolder.h"
+#include "TestProcesses.h"
+#include "TestPrograms.h"
 #include "UserSessionLauncher.h"
+#include "Waiting.h"
 #include <hostsys/ConsoleProcess.h>
 #include <hostsys/Process.h>
 #include <csignal>
@@ -41,16 +44,14 @@ protected:
     {
         tav::ExecutionContext::ScopedCurrent current (context);
 
-        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! condition();)
+        return waitUntil ([&]
         {
-            if (juce::Time::getMillisecondCounter() >= deadline)
-                return false;
+            if (condition())
+                return true;
 
             logic->updateItem();
-            juce::Thread::sleep (20);
-        }
-
-        return true;
+            return false;
+        }, timeoutMs, 20);
     }
 
     int count (const juce::String& text) const
@@ -72,7 +73,7 @@ protected:
         programs::killAllOf (child);
     }
 
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
     const juce::File child = programs::copyTestChild (folder.get());
 };
 

@@ -1,6 +1,9 @@
-#include "ProgramTestSupport.h"
+#include <gtest/gtest.h>
 #include "ScopedEnvironment.h"
 #include "StoppableProcess.h"
+#include "TemporaryFolder.h"
+#include "TestPrograms.h"
+#include "Waiting.h"
 #include <hostsys/Process.h>
 #include <cstring>
 #include <poll.h>
@@ -82,19 +85,6 @@ namespace
 
         return juce::String::fromUTF8 (static_cast<const char*> (data.getData()), (int) data.getSize());
     }
-
-    bool waitForText (const juce::File& file, const juce::String& text, int timeoutMs = 15000)
-    {
-        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! file.loadFileAsString().contains (text);)
-        {
-            if (juce::Time::getMillisecondCounter() >= deadline)
-                return false;
-
-            juce::Thread::sleep (20);
-        }
-
-        return true;
-    }
 }
 
 TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
@@ -105,7 +95,7 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const passwd* nobody = ::getpwnam ("nobody");
     ASSERT_NE (nobody, nullptr);
 
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
     const auto& root = folder.get();
     ::chmod (root.getFullPathName().toRawUTF8(), 0777);
 
@@ -131,7 +121,7 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
 
     StoppableProcess boot (programs::find ("TorvoBoot"), {}, output);
     ASSERT_TRUE (systemd.waitFor ("READY=1")) << output.loadFileAsString();
-    ASSERT_TRUE (programs::waitForFile (report)) << output.loadFileAsString();
+    ASSERT_TRUE (waitForFile (report)) << output.loadFileAsString();
     ASSERT_TRUE (waitForText (output, "Launched "));
 
     // The application runs as the session's user, in that user's environment.

@@ -1,4 +1,9 @@
-#include "ProgramTestSupport.h"
+#include <gtest/gtest.h>
+#include "StoppableProcess.h"
+#include "TemporaryFolder.h"
+#include "TestProcesses.h"
+#include "TestPrograms.h"
+#include "Waiting.h"
 #include <hostsys/Process.h>
 #include <tavcore/StateTextWriter.h>
 #include <atomic>
@@ -25,15 +30,7 @@ namespace
 
     bool waitForLog (const juce::String& text, int timeoutMs = 20000)
     {
-        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! getLogFile().loadFileAsString().contains (text);)
-        {
-            if (juce::Time::getMillisecondCounter() >= deadline)
-                return false;
-
-            juce::Thread::sleep (50);
-        }
-
-        return true;
+        return waitForText (getLogFile(), text, timeoutMs, 50);
     }
 
     int countInLog (const juce::String& text)
@@ -134,7 +131,7 @@ namespace
 
 TEST (WindowsService, InstallsStartsObeysCommandsStopsAndUninstalls)
 {
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
     const auto child = programs::copyTestChild (folder.get());
     const auto findChildren = [&] { return programs::findAllOf (child); };
     const auto killChildren = [&] { programs::killAllOf (child); };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
-#include "HostsysTestSupport.h"
+#include "MessageRecorder.h"
 #include "ScopedEnvironment.h"
+#include "TemporaryFolder.h"
 #include <hostsys/OsLibrary.h>
 #include <hostsys/TorvoBootCommandId.h>
 #include <hostsys/TorvoBootConfiguration.h>
@@ -27,7 +28,7 @@ protected:
         return std::unique_ptr<os::TorvoBootConfiguration> (static_cast<os::TorvoBootConfiguration*> (object.release()));
     }
 
-    hostsys_test::TemporaryFolder folder;
+    TemporaryFolder folder;
 };
 
 TEST_F (BootConfiguration, TheExampleFileRoundTripsByteForByte)
@@ -101,7 +102,7 @@ TEST_F (BootConfiguration, AFailedSaveLeavesTheOldFileAndSaysWhy)
     const auto blocker = folder.get().getChildFile ("not-a-folder");
     ASSERT_TRUE (blocker.replaceWithText ("x"));
     ScopedEnvironment elsewhere ("TORVO_BOOT_CONFIGURATION", blocker.getChildFile ("boot.configuration").getFullPathName());
-    hostsys_test::MessageRecorder messages;
+    MessageRecorder messages;
     EXPECT_FALSE (configuration->saveToConfigurationFile());
     EXPECT_TRUE (messages.getText().startsWith ("Cannot save the boot configuration: ")) << messages.getText();
     EXPECT_EQ (folder.get().getChildFile ("good.configuration").loadFileAsString(), saved);

@@ -1,6 +1,11 @@
-#include "HostsysTestSupport.h"
+#include <gtest/gtest.h>
+#include "MessageRecorder.h"
+#include "TemporaryFolder.h"
+#include "TestProcesses.h"
+#include "TestPrograms.h"
+#include <hostsys/ConsoleProcess.h>
 
-using namespace hostsys_test;
+using namespace programs;
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "HostsysTestSupport.h"
-#include "ScopedEnvironment_linux.h"
+#include <gtest/gtest.h>
+#include "MessageRecorder.h"
+#include "ScopedEnvironment.h"
+#include "TemporaryFolder.h"
 #include <hostsys/DaemonClient.h>
-
-using namespace hostsys_test;
 
 namespace
 {
@@ -38,9 +38,9 @@ exit 0
         bool prepared = bin.createDirectory() && units.createDirectory()
                          && bin.getChildFile ("systemctl").replaceWithText (fakeSystemctl, false, false, "\n")
                          && bin.getChildFile ("systemctl").setExecutePermission (true);
-        ScopedEnvironmentVariable path { "PATH", bin.getFullPathName() + ":" + juce::SystemStats::getEnvironmentVariable ("PATH", {}) };
-        ScopedEnvironmentVariable unitDirectory { "TORVO_SYSTEMD_UNIT_DIR", units.getFullPathName() };
-        ScopedEnvironmentVariable callLog { "FAKE_SYSTEMCTL_LOG", log.getFullPathName() };
+        ScopedEnvironment path { "PATH", bin.getFullPathName() + ":" + juce::SystemStats::getEnvironmentVariable ("PATH", {}) };
+        ScopedEnvironment unitDirectory { "TORVO_SYSTEMD_UNIT_DIR", units.getFullPathName() };
+        ScopedEnvironment callLog { "FAKE_SYSTEMCTL_LOG", log.getFullPathName() };
     };
 }
 
@@ -71,7 +71,7 @@ TEST_F (FakeSystemd, UninstallStopsARunningServiceAndRemovesTheUnit)
     ASSERT_TRUE (prepared);
     ASSERT_TRUE (os::DaemonClient::installDaemon ("TorvoHostsysTest", "Torvo Hostsys Test", "Test."));
     log.deleteFile();
-    const ScopedEnvironmentVariable active ("FAKE_SYSTEMCTL_ACTIVE", juce::String ("0"));
+    const ScopedEnvironment active ("FAKE_SYSTEMCTL_ACTIVE", juce::String ("0"));
 
     EXPECT_TRUE (os::DaemonClient::uninstallDaemon ("TorvoHostsysTest"));
     EXPECT_FALSE (unitFile().exists());
@@ -89,7 +89,7 @@ TEST_F (FakeSystemd, StartStopAndStateGoThroughSystemctl)
 
     EXPECT_FALSE (os::DaemonClient::isDaemonRunning ("TorvoHostsysTest"));
     {
-        const ScopedEnvironmentVariable active ("FAKE_SYSTEMCTL_ACTIVE", juce::String ("0"));
+        const ScopedEnvironment active ("FAKE_SYSTEMCTL_ACTIVE", juce::String ("0"));
         EXPECT_TRUE (os::DaemonClient::isDaemonRunning ("TorvoHostsysTest"));
     }
     EXPECT_TRUE (os::DaemonClient::startDaemon ("TorvoHostsysTest"));
@@ -102,7 +102,7 @@ TEST_F (FakeSystemd, StartStopAndStateGoThroughSystemctl)
 TEST_F (FakeSystemd, ASystemctlFailureIsReportedInItsOwnWords)
 {
     ASSERT_TRUE (prepared);
-    const ScopedEnvironmentVariable failing ("FAKE_SYSTEMCTL_FAIL", juce::String ("Access denied"));
+    const ScopedEnvironment failing ("FAKE_SYSTEMCTL_FAIL", juce::String ("Access denied"));
     MessageRecorder recorder;
 
     EXPECT_FALSE (os::DaemonClient::startDaemon ("TorvoHostsysTest"));
@@ -113,7 +113,7 @@ TEST_F (FakeSystemd, AnUnwritableUnitFolderFailsTheInstall)
 {
     ASSERT_TRUE (prepared);
     const auto missing = folder.get().getChildFile ("no-such-folder");
-    const ScopedEnvironmentVariable unitFolder ("TORVO_SYSTEMD_UNIT_DIR", missing.getFullPathName());
+    const ScopedEnvironment unitFolder ("TORVO_SYSTEMD_UNIT_DIR", missing.getFullPathName());
     MessageRecorder recorder;
 
     EXPECT_FALSE (os::DaemonClient::installDaemon ("TorvoHostsysTest", "Torvo Hostsys Test", "Test."));
@@ -125,7 +125,7 @@ TEST_F (FakeSystemd, AnUnwritableUnitFolderFailsTheInstall)
 TEST (DaemonClientLinux, EveryCallFailsClearlyWithoutSystemctl)
 {
     TemporaryFolder emptyBin;
-    const ScopedEnvironmentVariable path ("PATH", emptyBin.get().getFullPathName());
+    const ScopedEnvironment path ("PATH", emptyBin.get().getFullPathName());
 
     const std::vector<std::function<bool()>> calls {
         [] { return os::DaemonClient::installDaemon ("TorvoHostsysTest", "Torvo Hostsys Test", "Test."); },

@@ -1,7 +1,6 @@
-#include "HostsysTestSupport.h"
+#include <gtest/gtest.h>
+#include "MessageRecorder.h"
 #include <hostsys/DaemonClient.h>
-
-using namespace hostsys_test;
 
 // Registers this test program as a service (it is never started) and takes it
 // away again through the service control manager.

@@ -1,7 +1,12 @@
-#include "HostsysTestSupport.h"
+#include <gtest/gtest.h>
+#include "TemporaryFolder.h"
+#include "TestProcesses.h"
+#include "TestPrograms.h"
+#include "Waiting.h"
+#include <hostsys/ConsoleProcess.h>
 #include <algorithm>
 
-using namespace hostsys_test;
+using namespace programs;
 
 namespace
 {

@@ -1,7 +1,6 @@
-#include "HostsysTestSupport.h"
+#include <gtest/gtest.h>
+#include "MessageRecorder.h"
 #include <hostsys/TorvoBootClient.h>
-
-using namespace hostsys_test;
 
 TEST (TorvoBootClient, RefusesAnApplicationIndexAbove31)
 {

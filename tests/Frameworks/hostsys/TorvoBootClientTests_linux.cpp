@@ -1,13 +1,13 @@
-#include "HostsysTestSupport.h"
-#include "ScopedEnvironment_linux.h"
+#include <gtest/gtest.h>
+#include "MessageRecorder.h"
+#include "ScopedEnvironment.h"
+#include "TemporaryFolder.h"
 #include <hostsys/TorvoBootClient.h>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
-
-using namespace hostsys_test;
 
 namespace
 {
@@ -56,7 +56,7 @@ TEST (TorvoBootClientLinux, SendsOneDatagramWithTheControlCode)
 {
     TemporaryFolder folder;
     const auto socketFile = folder.get().getChildFile ("control");
-    const ScopedEnvironmentVariable socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
+    const ScopedEnvironment socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
     const ControlSocket service (socketFile);
     ASSERT_TRUE (service.bound);
 
@@ -75,7 +75,7 @@ TEST (TorvoBootClientLinux, AnIndexOutOfRangeSendsNothing)
 {
     TemporaryFolder folder;
     const auto socketFile = folder.get().getChildFile ("control");
-    const ScopedEnvironmentVariable socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
+    const ScopedEnvironment socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
     const ControlSocket service (socketFile);
     ASSERT_TRUE (service.bound);
 
@@ -91,7 +91,7 @@ TEST (TorvoBootClientLinux, ReportsThatTorvoBootIsNotRunningWithoutAListener)
 
     for (const auto& socketFile : { folder.get().getChildFile ("missing"), staleSocket })
     {
-        const ScopedEnvironmentVariable socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
+        const ScopedEnvironment socketPath ("TORVO_BOOT_CONTROL_SOCKET", socketFile.getFullPathName());
         MessageRecorder recorder;
 
         EXPECT_FALSE (os::TorvoBootClient::sendCommand (os::startApplication, 1));
@@ -101,21 +101,21 @@ TEST (TorvoBootClientLinux, ReportsThatTorvoBootIsNotRunningWithoutAListener)
 
 TEST (TorvoBootClientLinux, ControlSocketFileFollowsTheUserAndTheEnvironment)
 {
-    const ScopedEnvironmentVariable noOverride ("TORVO_BOOT_CONTROL_SOCKET", std::nullopt);
+    const ScopedEnvironment noOverride ("TORVO_BOOT_CONTROL_SOCKET", std::nullopt);
 
     {
-        const ScopedEnvironmentVariable runtime ("XDG_RUNTIME_DIR", juce::String ("/run/user/1234"));
+        const ScopedEnvironment runtime ("XDG_RUNTIME_DIR", juce::String ("/run/user/1234"));
         const auto expected = ::geteuid() == 0 ? "/run/TorvoBoot/control" : "/run/user/1234/TorvoBoot/control";
         EXPECT_EQ (os::TorvoBootClient::getControlSocketFile().getFullPathName(), expected);
     }
 
     {
-        const ScopedEnvironmentVariable noRuntime ("XDG_RUNTIME_DIR", std::nullopt);
+        const ScopedEnvironment noRuntime ("XDG_RUNTIME_DIR", std::nullopt);
         const auto expected = ::geteuid() == 0 ? juce::String ("/run/TorvoBoot/control")
                                                : "/tmp/TorvoBoot-" + juce::String ((int) ::geteuid()) + "/control";
         EXPECT_EQ (os::TorvoBootClient::getControlSocketFile().getFullPathName(), expected);
     }
 
-    const ScopedEnvironmentVariable overridden ("TORVO_BOOT_CONTROL_SOCKET", juce::String ("/somewhere/else"));
+    const ScopedEnvironment overridden ("TORVO_BOOT_CONTROL_SOCKET", juce::String ("/somewhere/else"));
     EXPECT_EQ (os::TorvoBootClient::getControlSocketFile().getFullPathName(), "/somewhere/else");
 }

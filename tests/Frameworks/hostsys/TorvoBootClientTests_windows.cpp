@@ -1,8 +1,7 @@
-#include "HostsysTestSupport.h"
+#include <gtest/gtest.h>
+#include "MessageRecorder.h"
 #include <hostsys/DaemonClient.h>
 #include <hostsys/TorvoBootClient.h>
-
-using namespace hostsys_test;
 
 TEST (TorvoBootClientWindows, ReportsTheSystemErrorWhenTheServiceIsMissing)
 {

@@ -11,7 +11,7 @@ TEST_F (ClassesAndLibraries, NestedLibrariesAreSearchedAndRemovedByName)
     EXPECT_NE (root.findLibrary ("TavTest"), nullptr);
 
     auto inner = std::make_unique<tav::Library> ("Inner");
-    inner->addClass ("InnerShape", std::make_unique<tav::SimpleClass<Shape>> ("TestShape"));
+    inner->addClass ("InnerShape", std::make_unique<tav::ClassOf<Shape>> ("TestShape"));
     root.findLibrary ("TavTest")->addLibrary (std::move (inner));
 
     const auto* innerShape = root.findClass ("InnerShape");
@@ -27,8 +27,8 @@ TEST_F (ClassesAndLibraries, NestedLibrariesAreSearchedAndRemovedByName)
 TEST_F (ClassesAndLibraries, ClassesAreRegisteredOnceAndRemovedByName)
 {
     auto* library = tav::Library::getRootLibrary().findLibrary ("TavTest");
-    EXPECT_FALSE (library->addClass ("TestShape", std::make_unique<tav::SimpleClass<Shape>>()));
-    EXPECT_FALSE (library->addClass ("", std::make_unique<tav::SimpleClass<Shape>>()));
+    EXPECT_FALSE (library->addClass ("TestShape", std::make_unique<tav::ClassOf<Shape>> ("Object")));
+    EXPECT_FALSE (library->addClass ("", std::make_unique<tav::ClassOf<Shape>> ("Object")));
     EXPECT_TRUE (library->removeClass ("TestCircle"));
     EXPECT_EQ (tav::Library::getRootLibrary().createObject ("TestCircle"), nullptr);
     EXPECT_FALSE (library->removeClass ("TestCircle"));
@@ -84,7 +84,7 @@ TEST_F (ClassesAndLibraries, AttributesAreStatesInheritedByDerivedClasses)
 
 TEST_F (ClassesAndLibraries, MemberVariablesMustBeNamedOnce)
 {
-    tav::SimpleClass<Shape> shape;
+    tav::ClassOf<Shape> shape ("Object");
     tav::ExecutionContext context;
     EXPECT_TRUE (shape.addMemberVariable (context, "String", "name", false, {}));
     EXPECT_FALSE (shape.addMemberVariable (context, "String", "name", false, {}));

@@ -1,5 +1,5 @@
+#include "MessageRecorder.h"
 #include "TestClasses.h"
-#include <tavcore/RecordingExecutionContextView.h>
 
 using namespace tavtest;
 
@@ -121,16 +121,14 @@ INSTANTIATE_TEST_SUITE_P (Cases, ObjectLoadErrors, testing::Values (
 
 TEST_F (ObjectState, UnknownNamesAreWarnedAboutAndSkipped)
 {
-    auto view = std::make_unique<tav::RecordingExecutionContextView>();
-    auto* recorder = view.get();
     tav::ExecutionContext context;
-    context.addView (std::move (view));
+    const MessageRecorder recorder (context);
     tav::ExecutionContext::ScopedCurrent current (context);
 
     auto scene = create<Scene> ("TestScene");
     ASSERT_TRUE (tav::ObjectFile::loadFromText (*scene, "TestScene {\n  colour = red\n  saves = 3\n}", "f").wasOk());
     EXPECT_EQ (scene->saves.get(), 3u);
-    EXPECT_EQ (recorder->getLines(), juce::StringArray ("Warning: f:2:12: TestScene has no variable \"colour\"; it is ignored"));
+    EXPECT_EQ (recorder.getLines(), juce::StringArray ("Warning: f:2:12: TestScene has no variable \"colour\"; it is ignored"));
 }
 
 TEST_F (ObjectState, TransientAndWeakMembersAreNotSaved)

@@ -1,5 +1,5 @@
+#include "MessageRecorder.h"
 #include "TestClasses.h"
-#include <tavcore/RecordingExecutionContextView.h>
 
 using namespace tavtest;
 
@@ -19,7 +19,7 @@ namespace
     {
     public:
         static constexpr const char* className = "TestService";
-        TestService()                                 { addMemberVariableObject (store); }
+        TestService()                                 { addMemberVariableObject (store, "store"); }
         juce::String getClassName() const override    { return className; }
 
         Store store;
@@ -42,10 +42,10 @@ namespace
         void updateItem() override                    { tav::ExecutionContext::get().information ("update"); }
     };
 
-    class TestServiceClass : public tav::SimpleClass<TestService>
+    class TestServiceClass : public tav::ClassOf<TestService>
     {
     public:
-        TestServiceClass() : SimpleClass ("Service(TestLogic)")
+        TestServiceClass() : ClassOf ("Service(TestLogic)")
         {
             auto& context = tav::ExecutionContext::get();
             setAttribute (context, "readOnlyConfiguration", tav::State ("true"));
@@ -61,9 +61,8 @@ protected:
     {
         TestLibraryFixture::SetUp();
         auto* library = tav::Library::getRootLibrary().findLibrary ("TavTest");
-        auto store = std::make_unique<tav::SimpleClass<Store>> ("TestScene");
-        library->addClass ("TestStore", std::move (store));
-        library->addClass ("TestLogic", std::make_unique<tav::SimpleClass<TestLogic>> ("ServiceLogic"));
+        library->addClass ("TestStore", std::make_unique<tav::ClassOf<Store>> ("TestScene"));
+        library->addClass ("TestLogic", std::make_unique<tav::ClassOf<TestLogic>> ("ServiceLogic"));
         library->addClass ("TestService", std::make_unique<TestServiceClass>());
         storeFile = temporary.getFile();
     }
@@ -78,8 +77,7 @@ TEST_F (ServiceThreads, CreateTheServiceAndItsLogicByClassAndLoadTheConfiguratio
     tav::ServiceThread<TestService> thread ("svc", nullptr);
     EXPECT_EQ (thread.getClassName(), "ServiceThread(TestService)");
     EXPECT_EQ (thread.getServiceClass()->getName(), "TestService");
-    auto& recorder = *new tav::RecordingExecutionContextView();
-    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+    const MessageRecorder recorder (thread.getExecutionContext());
 
     ASSERT_TRUE (thread.startTavThread (true));
     ASSERT_NE (thread.getService(), nullptr);
@@ -96,8 +94,7 @@ TEST_F (ServiceThreads, AFaultyConfigurationIsReportedAndTheDefaultsKept)
     ASSERT_TRUE (storeFile.replaceWithText ("TestStore {\n  shapes = [TestShape {visible = perhaps}]\n}"));
 
     tav::ServiceThread<TestService> thread ("svc", nullptr);
-    auto& recorder = *new tav::RecordingExecutionContextView();
-    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+    const MessageRecorder recorder (thread.getExecutionContext());
 
     ASSERT_TRUE (thread.startTavThread (true));
     EXPECT_EQ (recorder.getLines(),

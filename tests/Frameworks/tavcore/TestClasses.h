@@ -13,8 +13,10 @@ class Vector4 : public tav::Object
 public:
     Vector4()
     {
-        for (auto* member : { &x, &y, &z, &w })
-            addMemberVariableObject (*member);
+        addMemberVariableObject (x, "x");
+        addMemberVariableObject (y, "y");
+        addMemberVariableObject (z, "z");
+        addMemberVariableObject (w, "w");
     }
 
     juce::String getClassName() const override { return "TestVector4"; }
@@ -33,8 +35,10 @@ class Shape : public tav::Object
 public:
     Shape()
     {
-        for (auto* member : std::initializer_list<tav::Object*> { &name, &visible, &position, &colour })
-            addMemberVariableObject (*member);
+        addMemberVariableObject (name, "name");
+        addMemberVariableObject (visible, "visible");
+        addMemberVariableObject (position, "position");
+        addMemberVariableObject (colour, "colour");
     }
 
     juce::String getClassName() const override { return "TestShape"; }
@@ -48,7 +52,7 @@ public:
 class Circle : public Shape
 {
 public:
-    Circle()                                   { addMemberVariableObject (radius); }
+    Circle()                                   { addMemberVariableObject (radius, "radius"); }
     juce::String getClassName() const override { return "TestCircle"; }
 
     tav::Real radius;
@@ -59,8 +63,10 @@ class Scene : public tav::Object
 public:
     Scene()
     {
-        for (auto* member : std::initializer_list<tav::Object*> { &shapes, &highlight, &saves, &owner })
-            addMemberVariableObject (*member);
+        addMemberVariableObject (shapes, "shapes");
+        addMemberVariableObject (highlight, "highlight");
+        addMemberVariableObject (saves, "saves");
+        addMemberVariableObject (owner, "owner");
     }
 
     juce::String getClassName() const override { return "TestScene"; }
@@ -72,6 +78,54 @@ public:
 };
 
 //==============================================================================
+/** The classes of the test objects, declared the way the suite's libraries
+    declare theirs. */
+class Vector4Class : public tav::ClassOf<Vector4>
+{
+public:
+    Vector4Class() : ClassOf ("Object")
+    {
+        for (auto* n : { "x", "y", "z", "w" })
+            addMemberVariable (tav::ExecutionContext::get(), "Real", n, false, {});
+    }
+};
+
+class ShapeClass : public tav::ClassOf<Shape>
+{
+public:
+    ShapeClass() : ClassOf ("Object")
+    {
+        auto& context = tav::ExecutionContext::get();
+        addMemberVariable (context, "String", "name", false, {});
+        addMemberVariable (context, "Boolean", "visible", false, { { "default", "true" } });
+        addMemberVariable (context, "TestVector4", "position", false, { { "default", "{x=1, y=1, z=1, w=1}" } });
+        addMemberVariable (context, "TestColour", "colour", false, { { "default", "green" } });
+    }
+};
+
+class CircleClass : public tav::ClassOf<Circle>
+{
+public:
+    CircleClass() : ClassOf ("TestShape")
+    {
+        addMemberVariable (tav::ExecutionContext::get(), "Real", "radius", false, { { "default", "0.5" } });
+    }
+};
+
+class SceneClass : public tav::ClassOf<Scene>
+{
+public:
+    SceneClass() : ClassOf ("Object")
+    {
+        auto& context = tav::ExecutionContext::get();
+        addMemberVariable (context, "ObjectOwnedVector", "shapes", false, {});
+        addMemberVariable (context, "ObjectOwnedPointer", "highlight", false, {});
+        addMemberVariable (context, "EventCounter", "saves", false, {});
+        addMemberVariable (context, "ObjectWeakPointer", "owner", true, {});
+    }
+};
+
+//==============================================================================
 /** Registers the test classes in the root library for the span of a test. */
 class TestLibraryFixture : public testing::Test
 {
@@ -79,33 +133,12 @@ protected:
     void SetUp() override
     {
         auto library = std::make_unique<tav::Library> ("TavTest");
-        auto& context = tav::ExecutionContext::get();
-
-        auto vector = std::make_unique<tav::SimpleClass<Vector4>> ("Object");
-        for (auto* n : { "x", "y", "z", "w" })
-            vector->addMemberVariable (context, "Real", n, false, {});
-
-        auto shape = std::make_unique<tav::SimpleClass<Shape>> ("Object");
-        shape->addMemberVariable (context, "String", "name", false, {});
-        shape->addMemberVariable (context, "Boolean", "visible", false, { { "default", "true" } });
-        shape->addMemberVariable (context, "TestVector4", "position", false, { { "default", "{x=1, y=1, z=1, w=1}" } });
-        shape->addMemberVariable (context, "TestColour", "colour", false, { { "default", "green" } });
-
-        auto circle = std::make_unique<tav::SimpleClass<Circle>> ("TestShape");
-        circle->addMemberVariable (context, "Real", "radius", false, { { "default", "0.5" } });
-
-        auto scene = std::make_unique<tav::SimpleClass<Scene>> ("Object");
-        scene->addMemberVariable (context, "ObjectOwnedVector", "shapes", false, {});
-        scene->addMemberVariable (context, "ObjectOwnedPointer", "highlight", false, {});
-        scene->addMemberVariable (context, "EventCounter", "saves", false, {});
-        scene->addMemberVariable (context, "ObjectWeakPointer", "owner", true, {});
-
-        library->addClass ("TestVector4", std::move (vector));
-        library->addClass ("TestColour", std::make_unique<tav::SimpleEnumerationClass<Colour>> (
+        library->addClass ("TestVector4", std::make_unique<Vector4Class>());
+        library->addClass ("TestColour", std::make_unique<tav::EnumerationClassOf<Colour>> (
                                              std::initializer_list<tav::Enumerator> { { "red", 1 }, { "green", 2 }, { "blue", 3 } }));
-        library->addClass ("TestShape", std::move (shape));
-        library->addClass ("TestCircle", std::move (circle));
-        library->addClass ("TestScene", std::move (scene));
+        library->addClass ("TestShape", std::make_unique<ShapeClass>());
+        library->addClass ("TestCircle", std::make_unique<CircleClass>());
+        library->addClass ("TestScene", std::make_unique<SceneClass>());
         tav::Library::getRootLibrary().addLibrary (std::move (library));
     }
 

@@ -1,5 +1,6 @@
+#include "MessageRecorder.h"
 #include "TestClasses.h"
-#include <tavcore/RecordingExecutionContextView.h>
+#include "Waiting.h"
 #include <atomic>
 
 using namespace tavtest;
@@ -41,21 +42,13 @@ namespace
     private:
         bool shouldFail;
     };
-
-    tav::RecordingExecutionContextView& attachRecorder (tav::ExecutionContext& context)
-    {
-        auto view = std::make_unique<tav::RecordingExecutionContextView>();
-        auto& recorder = *view;
-        context.addView (std::move (view));
-        return recorder;
-    }
 }
 
 //==============================================================================
 TEST (Threads, APumpedThreadRunsOnTheCallerWithItsOwnContext)
 {
     CountingThread thread;
-    auto& recorder = attachRecorder (thread.getExecutionContext());
+    const MessageRecorder recorder (thread.getExecutionContext());
 
     ASSERT_TRUE (thread.startTavThread (true));
     EXPECT_TRUE (thread.isRunning());
@@ -93,8 +86,7 @@ TEST (Threads, AnOwnThreadUpdatesPeriodicallyAndStopsWithinItsLimit)
     ASSERT_TRUE (thread.startTavThread (false));
     EXPECT_NE (thread.startedOn, std::this_thread::get_id());
 
-    for (int i = 0; i < 200 && thread.updates < 3; ++i)
-        juce::Thread::sleep (20);
+    waitUntil ([&] { return thread.updates >= 3; }, 4000, 20);
 
     EXPECT_GE (thread.updates, 3);
     EXPECT_TRUE (thread.stopTavThread (2000));
@@ -107,7 +99,7 @@ TEST (Threads, AFailedStartIsReportedOnTheThreadsContext)
     for (bool pumped : { true, false })
     {
         CountingThread thread (true);
-        auto& recorder = attachRecorder (thread.getExecutionContext());
+        const MessageRecorder recorder (thread.getExecutionContext());
         EXPECT_FALSE (thread.startTavThread (pumped));
         EXPECT_FALSE (thread.isRunning());
         EXPECT_EQ (recorder.getLines(), juce::StringArray ({ "started", "Error: cannot start" }));

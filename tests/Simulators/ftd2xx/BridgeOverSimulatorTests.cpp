@@ -20,7 +20,7 @@ class SimulatedChannelCount : public BridgeOverSimulator, public testing::WithPa
 
 TEST_P (SimulatedChannelCount, FollowsTheAttachedDevices)
 {
-    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", GetParam().devices);
+    ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", GetParam().devices);
     std::uint32_t count = 99;
     EXPECT_EQ (SPI_GetNumChannels (&count), FT_OK);
     EXPECT_EQ (count, GetParam().channels);
@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P (Devices, SimulatedChannelCount, testing::Values (
 
 TEST_F (BridgeOverSimulator, WithoutDevicesTheBridgeIsNotFound)
 {
-    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", nullptr);
+    ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", nullptr);
     testing::internal::CaptureStdout();
     EXPECT_FALSE (openSpiBridge());
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "channels found : 0\nUSB->SPI Bridge not found.");
@@ -43,7 +43,7 @@ TEST_F (BridgeOverSimulator, WithoutDevicesTheBridgeIsNotFound)
 
 TEST_F (BridgeOverSimulator, OpensTheDisplaysBridgeAndLeavesThePowerDownLineHigh)
 {
-    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", "FT232H");
     testing::internal::CaptureStdout();
     ASSERT_TRUE (openSpiBridge());
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "channels found : 1\nUSB->SPI Bridge opened\n");
@@ -60,7 +60,7 @@ TEST_F (BridgeOverSimulator, OpensTheDisplaysBridgeAndLeavesThePowerDownLineHigh
 
 TEST_F (BridgeOverSimulator, ClocksTransfersAtTheDisplaysRate)
 {
-    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", "FT232H");
     ASSERT_TRUE (openQuietly());
     counters.clear();
 
@@ -78,7 +78,7 @@ TEST_F (BridgeOverSimulator, ClocksTransfersAtTheDisplaysRate)
 
 TEST_F (BridgeOverSimulator, ClosingOneOfTwoChannelsLeavesTheOtherUsable)
 {
-    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT2232H");
+    ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", "FT2232H");
     auto* portA = openInitialised (0);
     auto* portB = openInitialised (1);
 
@@ -93,7 +93,7 @@ TEST_F (BridgeOverSimulator, ClosingOneOfTwoChannelsLeavesTheOtherUsable)
 
 TEST_F (BridgeOverSimulator, AChannelIsOpenOnlyOnce)
 {
-    ScopedEnvironmentVariable devices ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", "FT232H");
     openInitialised (0);
     FT_HANDLE second = nullptr;
     EXPECT_EQ (SPI_OpenChannel (0, &second), 3u);       // the driver's "device not opened"

@@ -50,7 +50,7 @@ protected:
         return data;
     }
 
-    ScopedEnvironmentVariable devices { "FTD2XX_SIM_DEVICES", "FT232H:BT815" };
+    ScopedEnvironment devices { "FTD2XX_SIM_DEVICES", "FT232H:BT815" };
 };
 
 TEST_F (Bt815OnBridge, SleepsAfterThePowerDownPulseUntilActive)

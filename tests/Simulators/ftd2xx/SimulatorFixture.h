@@ -3,8 +3,8 @@
 #include "D2xxApi.h"
 #include "SimulatorCounters.h"
 #include "DriverLibrary.h"
+#include "ScopedEnvironment.h"
 #include "SpiBridge.h"
-#include "TestPlatform.h"
 #include "ftdi_infra.h"
 #include "ftdi_spi.h"
 

@@ -20,10 +20,10 @@ AmbrelCdlData::AmbrelCdlData (const CdlValues& cdl)
 
 void AmbrelCdlData::declareMembers()
 {
-    addMemberVariableObject (slope);
-    addMemberVariableObject (offset);
-    addMemberVariableObject (power);
-    addMemberVariableObject (saturation);
+    addMemberVariableObject (slope, "slope");
+    addMemberVariableObject (offset, "offset");
+    addMemberVariableObject (power, "power");
+    addMemberVariableObject (saturation, "saturation");
 }
 
 } // namespace torvo

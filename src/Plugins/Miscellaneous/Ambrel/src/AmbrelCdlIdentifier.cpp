@@ -7,12 +7,12 @@ namespace torvo
 AmbrelCdlIdentifier::AmbrelCdlIdentifier (const juce::String& channelName)
     : channel (channelName)
 {
-    addMemberVariableObject (channel);
+    addMemberVariableObject (channel, "channel");
 }
 
 const tav::Class* AmbrelCdlIdentifier::getValueClass() const
 {
-    return ambrelCdlDataClass;
+    return AmbrelCdlDataClass::instance;
 }
 
 } // namespace torvo

@@ -1,25 +1,70 @@
 #pragma once
 
-#include <tavcore/Class.h>
+#include <tavcore/ClassOf.h>
 
 namespace torvo
 {
 
+class AmbrelCdlData;
+class AmbrelDevice;
+class AmbrelDeviceFactory;
+class AmbrelLutInfo;
+
+// The plug-in's classes that declare attributes or member variables; the
+// others are plain tav::ClassOf classes. While the plug-in library is loaded,
+// each class's instance pointer (from tav::ClassOf) is its registered class
+// object, which the code uses for type tests and to name value classes. The
+// destructors are defined beside the constructors, where the object types
+// are complete.
+
 //==============================================================================
-/*
-    The registered class of each of the plug-in's classes, set while the
-    plug-in library is loaded and nullptr otherwise; the code uses them for
-    type tests and to name value classes.
-*/
-extern const tav::Class* ambrelCdlDataClass;
-extern const tav::Class* ambrelLutInfoClass;
-extern const tav::Class* ambrelCdlIdentifierClass;
-extern const tav::Class* ambrelLutIdentifierClass;
-extern const tav::Class* ambrelSessionIdentifierClass;
-extern const tav::Class* ambrelControlEventListenerClass;
-extern const tav::Class* ambrelDeviceClass;
-extern const tav::Class* ambrelDeviceIdentifierClass;
-extern const tav::Class* ambrelDeviceFactoryClass;
-extern const tav::Class* ambrelDeviceSelectorClass;
+/** "AmbrelCdlData": slope, offset, power and saturation, with the neutral
+    grade as defaults. */
+class AmbrelCdlDataClass : public tav::ClassOf<AmbrelCdlData>
+{
+public:
+    AmbrelCdlDataClass();
+    ~AmbrelCdlDataClass() override;
+};
+
+//==============================================================================
+/** "AmbrelLutInfo": the edge length and sample type of a LUT. */
+class AmbrelLutInfoClass : public tav::ClassOf<AmbrelLutInfo>
+{
+public:
+    AmbrelLutInfoClass();
+    ~AmbrelLutInfoClass() override;
+};
+
+//==============================================================================
+/** "AmbrelCdlIdentifier" and "AmbrelLutIdentifier": controller identifiers
+    naming a channel. Use it where IdentifierType is complete. */
+template <class IdentifierType>
+class AmbrelChannelIdentifierClass : public tav::ClassOf<IdentifierType>
+{
+public:
+    AmbrelChannelIdentifierClass() : tav::ClassOf<IdentifierType> ("ControllerIdentifier")
+    {
+        this->addMemberVariable (tav::ExecutionContext::get(), "String", "channel", false, {});
+    }
+};
+
+//==============================================================================
+/** "AmbrelDevice": the grading device, shown as "Ambrel". */
+class AmbrelDeviceClass : public tav::ClassOf<AmbrelDevice>
+{
+public:
+    AmbrelDeviceClass();
+    ~AmbrelDeviceClass() override;
+};
+
+//==============================================================================
+/** "AmbrelDeviceFactory": names the device and device identifier classes. */
+class AmbrelDeviceFactoryClass : public tav::ClassOf<AmbrelDeviceFactory>
+{
+public:
+    AmbrelDeviceFactoryClass();
+    ~AmbrelDeviceFactoryClass() override;
+};
 
 } // namespace torvo

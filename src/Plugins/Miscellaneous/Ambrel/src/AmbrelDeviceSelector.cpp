@@ -6,7 +6,7 @@ namespace torvo
 
 const tav::Class* AmbrelDeviceSelector::getDeviceClass() const
 {
-    return ambrelDeviceClass;
+    return AmbrelDeviceClass::instance;
 }
 
 bool AmbrelDeviceSelector::isVariableVisible (size_t variableIndex) const

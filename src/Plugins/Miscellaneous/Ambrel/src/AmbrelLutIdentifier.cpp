@@ -7,12 +7,12 @@ namespace torvo
 AmbrelLutIdentifier::AmbrelLutIdentifier (const juce::String& channelName)
     : channel (channelName)
 {
-    addMemberVariableObject (channel);
+    addMemberVariableObject (channel, "channel");
 }
 
 const tav::Class* AmbrelLutIdentifier::getValueClass() const
 {
-    return ambrelLutInfoClass;
+    return AmbrelLutInfoClass::instance;
 }
 
 } // namespace torvo

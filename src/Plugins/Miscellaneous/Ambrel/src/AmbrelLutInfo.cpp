@@ -6,8 +6,8 @@ namespace torvo
 AmbrelLutInfo::AmbrelLutInfo (juce::uint64 lutSize, const juce::String& lutDataType)
     : size (lutSize), dataType (lutDataType)
 {
-    addMemberVariableObject (size);
-    addMemberVariableObject (dataType);
+    addMemberVariableObject (size, "size");
+    addMemberVariableObject (dataType, "dataType");
 }
 
 } // namespace torvo

@@ -15,10 +15,6 @@ class srcLibrary : public PluginLibrary
 public:
     srcLibrary();
     ~srcLibrary() override;
-
-private:
-    void registerClass (const char* className, std::unique_ptr<tav::Class> classObject, const tav::Class*& globalPointer);
-    void unregisterClass (const char* className, const tav::Class*& globalPointer);
 };
 
 } // namespace torvo

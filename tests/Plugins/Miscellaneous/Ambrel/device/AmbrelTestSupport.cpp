@@ -1,6 +1,7 @@
 #include "AmbrelTestSupport.h"
 #include <AmbrelPluginLibrary.h>
 #include <BsonCodec.h>
+#include <Waiting.h>
 #include <pixcore/PixcoreLibrary.h>
 #include <torvocore/TorvoCoreLibrary.h>
 #include <future>
@@ -118,13 +119,5 @@ std::unique_ptr<ambrel::GradingClient> ListeningDeviceFixture::connectClient()
 
 bool ListeningDeviceFixture::waitForClientCount (int expected)
 {
-    for (int i = 0; i < 1000; ++i)
-    {
-        if (device->getHandshakenClientCount() == expected)
-            return true;
-
-        juce::Thread::sleep (10);
-    }
-
-    return false;
+    return waitUntil ([&] { return device->getHandshakenClientCount() == expected; }, 10000);
 }

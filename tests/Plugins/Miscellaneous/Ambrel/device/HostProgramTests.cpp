@@ -2,27 +2,15 @@
 #include <GradingRequests.h>
 #include <ScopedEnvironment.h>
 #include <StoppableProcess.h>
+#include <TestPrograms.h>
+#include <Waiting.h>
 
 namespace
 {
-    juce::File findHost()
-    {
-        const auto self = juce::File::getSpecialLocation (juce::File::currentExecutableFile);
-        return self.getSiblingFile ("Torvo" + self.getFileExtension());
-    }
-
     /** Waits (generously) until the output holds a text. */
     bool waitForOutput (const juce::File& output, const juce::String& text)
     {
-        for (int i = 0; i < 600; ++i)
-        {
-            if (output.loadFileAsString().contains (text))
-                return true;
-
-            juce::Thread::sleep (100);
-        }
-
-        return false;
+        return waitForText (output, text, 60000, 100);
     }
 }
 
@@ -31,7 +19,7 @@ TEST (TorvoHostWithAmbrel, LoadsThePlugInServesGradingClientsAndStopsInOrder)
     const auto port = findFreePort();
     const ScopedEnvironment environment ("AMBREL_PORT", juce::String (port));
     const juce::TemporaryFile output ("torvo-output.txt");
-    StoppableProcess host (findHost(), {}, output.getFile());
+    StoppableProcess host (programs::find ("Torvo"), {}, output.getFile());
     ASSERT_TRUE (host.isStarted());
     ASSERT_TRUE (waitForOutput (output.getFile(), "Listening on port " + juce::String (port))) << output.getFile().loadFileAsString();
 
@@ -56,7 +44,7 @@ TEST (TorvoHostWithAmbrel, LoadsThePlugInServesGradingClientsAndStopsInOrder)
 TEST (TorvoHostWithAmbrel, HelpSaysHowToUseIt)
 {
     const juce::TemporaryFile output ("torvo-help.txt");
-    StoppableProcess host (findHost(), { "--help" }, output.getFile());
+    StoppableProcess host (programs::find ("Torvo"), { "--help" }, output.getFile());
     EXPECT_EQ (host.waitForExit (30000), 0);
     EXPECT_TRUE (output.getFile().loadFileAsString().contains ("Usage: Torvo")) << output.getFile().loadFileAsString();
 }

@@ -1,6 +1,7 @@
 #include "AmbrelTestSupport.h"
 #include <FrameBuffer.h>
 #include <GradingRequests.h>
+#include <Waiting.h>
 
 namespace
 {
@@ -133,11 +134,15 @@ TEST_F (ListenerTest, ASecondDeviceOnThePortShowsTheBindErrorUntilThePortIsFree)
 
     device->deinitializeDevice();
 
-    for (int i = 0; i < 100 && ! second.getStatus().isSuccess(); ++i)
+    // The second device binds again at one of its next updates.
+    waitUntil ([&]
     {
-        juce::Thread::sleep (100);
+        if (second.getStatus().isSuccess())
+            return true;
+
         second.update ({});
-    }
+        return false;
+    }, 10000, 100);
 
     EXPECT_EQ (second.getStatus().getText(), "Listening on port " + juce::String (port));
     second.deinitializeDevice();

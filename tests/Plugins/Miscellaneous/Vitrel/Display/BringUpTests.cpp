@@ -158,14 +158,14 @@ INSTANTIATE_TEST_SUITE_P (Polls, SlowBoot, testing::Values (
 
 TEST_F (DisplayOnSimulator, ABridgeWithoutControllerIsNotDetected)
 {
-    ScopedEnvironmentVariable bareBridge ("FTD2XX_SIM_DEVICES", "FT232H");
+    ScopedEnvironment bareBridge ("FTD2XX_SIM_DEVICES", "FT232H");
     EXPECT_EQ (bringUp (4, 2, 2), 1u);
     EXPECT_EQ (printed, "channels found : 1\nUSB->SPI Bridge opened\n");
 }
 
 TEST_F (DisplayOnSimulator, NoDeviceMeansNoBridge)
 {
-    ScopedEnvironmentVariable none ("FTD2XX_SIM_DEVICES", nullptr);
+    ScopedEnvironment none ("FTD2XX_SIM_DEVICES", nullptr);
     EXPECT_EQ (bringUp (4, 2, 2), 0u);
     EXPECT_EQ (printed, "channels found : 0\nUSB->SPI Bridge not found.");
 }

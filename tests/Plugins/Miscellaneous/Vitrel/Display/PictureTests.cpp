@@ -34,7 +34,7 @@ protected:
     }
 
     std::string framePath = std::string (VITREL_TEST_ARTEFACTS_DIR) + "/vitrel_status_frame.png";
-    ScopedEnvironmentVariable frameOutput { "FTD2XX_SIM_FRAME_PNG", framePath.c_str() };
+    ScopedEnvironment frameOutput { "FTD2XX_SIM_FRAME_PNG", framePath.c_str() };
 };
 
 ftd2xxsim::RgbaImage decode (const std::string& path)

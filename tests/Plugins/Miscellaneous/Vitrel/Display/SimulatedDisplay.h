@@ -2,6 +2,7 @@
 
 #include "D2xxApi.h"
 #include "DriverLibrary.h"
+#include "ScopedEnvironment.h"
 #include "SpiBridge.h"
 #include "TestPlatform.h"
 #include "ftdi_infra.h"
@@ -117,7 +118,7 @@ protected:
     /** initDisplay with its standard output captured into printed. */
     std::uint32_t bringUp (int displayType, int boardVariant, int touch);
 
-    ScopedEnvironmentVariable devices { "FTD2XX_SIM_DEVICES", "FT232H:BT815" };
+    ScopedEnvironment devices { "FTD2XX_SIM_DEVICES", "FT232H:BT815" };
     DisplayControls controls;
     std::string printed;
 };

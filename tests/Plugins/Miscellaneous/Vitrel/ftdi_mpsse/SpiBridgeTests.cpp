@@ -1,5 +1,5 @@
 #include "BridgeFixture.h"
-#include "TestPlatform.h"
+#include "ScopedEnvironment.h"
 
 #include <gmock/gmock.h>
 
@@ -28,7 +28,7 @@ TEST_P (OpenBridge, OpensTheChannelThatSpiChannelNames)
     for (auto type : GetParam().devices)
         d2xx().attach (type, port++);
 
-    ScopedEnvironmentVariable channel ("SPICHANNEL", GetParam().spiChannel);
+    ScopedEnvironment channel ("SPICHANNEL", GetParam().spiChannel);
     testing::internal::CaptureStdout();
     EXPECT_EQ (vitrel::openSpiBridge(), GetParam().opens);
     EXPECT_EQ (testing::internal::GetCapturedStdout(), GetParam().output);

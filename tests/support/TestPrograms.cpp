@@ -1,0 +1,65 @@
+#include "TestPrograms.h"
+#include "StoppableProcess.h"
+
+namespace programs
+{
+
+juce::String executableName (const juce::String& stem)
+{
+    const bool windows = (juce::SystemStats::getOperatingSystemType() & juce::SystemStats::Windows) != 0;
+    return stem + (windows ? ".exe" : "");
+}
+
+juce::File find (const juce::String& stem)
+{
+    return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getSiblingFile (executableName (stem));
+}
+
+Result run (const juce::String& stem, const juce::StringArray& arguments, int timeoutMs)
+{
+    // Output goes through a file rather than a pipe: a program that ends
+    // at once can leave a pipe unread on some systems (Wine among them).
+    juce::TemporaryFile outputFile (".txt");
+    Result result;
+
+    {
+        StoppableProcess process (find (stem), arguments, outputFile.getFile(), false);
+
+        if (! process.isStarted())
+            return result;
+
+        result.exitCode = process.waitForExit (timeoutMs);
+    }
+
+    result.output = outputFile.getFile().loadFileAsString().replace ("\r\n", "\n");
+    return result;
+}
+
+//==============================================================================
+juce::File getTestChild()
+{
+    return find ("hostsys_test_child");
+}
+
+juce::File copyTestChild (const juce::File& folder, const juce::String& stem)
+{
+    const auto original = getTestChild();
+    const auto copy = folder.getChildFile (stem.isEmpty() ? original.getFileName() : stem + original.getFileExtension());
+    original.copyFileTo (copy);
+    copy.setExecutePermission (true);
+    return copy;
+}
+
+juce::String childArguments (const juce::File& report, const juce::String& sleep, int exitCode, const juce::String& extraArguments)
+{
+    juce::String arguments;
+    arguments << (report == juce::File() ? juce::String ("-") : report.getFullPathName().quoted())
+              << " " << sleep << " " << exitCode;
+
+    if (extraArguments.isNotEmpty())
+        arguments << " " << extraArguments;
+
+    return arguments;
+}
+
+} // namespace programs
