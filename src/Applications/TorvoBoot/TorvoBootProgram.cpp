@@ -69,7 +69,7 @@ bool TorvoBootProgram::startProgram()
     {
         case TorvoBootCommandLine::Action::install:      install(); break;
         case TorvoBootCommandLine::Action::uninstall:    uninstall(); break;
-        case TorvoBootCommandLine::Action::sendCommand:  sendCommand (commandLine.commandName, commandLine.applicationIndex); break;
+        case TorvoBootCommandLine::Action::sendCommand:  sendCommand (commandLine); break;
         case TorvoBootCommandLine::Action::runMonitor:
         default:                                         return runMonitor();
     }
@@ -107,8 +107,9 @@ void TorvoBootProgram::uninstall()
         exitCode = 1;
 }
 
-void TorvoBootProgram::sendCommand (const juce::String& commandName, juce::uint8 applicationIndex)
+void TorvoBootProgram::sendCommand (const TorvoBootCommandLine& commandLine)
 {
+    const auto& commandName = commandLine.commandName;
     os::TorvoBootCommandId id (os::noTorvoBootCommand);
 
     if (const auto* enumerationClass = id.getEnumerationClass())
@@ -122,7 +123,14 @@ void TorvoBootProgram::sendCommand (const juce::String& commandName, juce::uint8
         return;
     }
 
-    if (! os::TorvoBootClient::sendCommand (id.getCommand(), applicationIndex))
+    if (commandLine.applicationIndexError.isNotEmpty())
+    {
+        getExecutionContext().error (commandLine.applicationIndexError);
+        exitCode = 1;
+        return;
+    }
+
+    if (! os::TorvoBootClient::sendCommand (id.getCommand(), commandLine.applicationIndex))
         exitCode = 1;
 }
 

@@ -123,6 +123,12 @@ void TorvoBootServiceLogic::updateItem()
     }
 }
 
+void TorvoBootServiceLogic::deinitializeItem()
+{
+    stopping = true;
+    takePendingCommands();
+}
+
 void TorvoBootServiceLogic::takePendingCommands()
 {
     while (const auto code = environment->popPendingCommand())
@@ -350,6 +356,12 @@ void TorvoBootServiceLogic::announceVoluntaryStop (juce::uint8 index)
 
 void TorvoBootServiceLogic::startApplicationCommand (juce::uint8 index)
 {
+    if (stopping)
+    {
+        log().warning ("Start application command ignored - the service is stopping");
+        return;
+    }
+
     if (! environment->isUserLoggedOn())
     {
         log().warning ("Start application command ignored - no user logged on");

@@ -166,6 +166,33 @@ TEST_F (MonitorFixture, KillingAllEndsEveryWatchedProcessInOrderForGood)
     EXPECT_EQ (environment->launches.back().executable, launcher);
 }
 
+TEST_F (MonitorFixture, CommandsQueuedWhenTheServiceStopsAreCarriedOutWithoutLaunching)
+{
+    addApplication (host);
+    addApplication (launcher);
+    initialise();
+    takeLines();
+
+    // The uninstaller's sequence: the commands arrive, then the stop, with no update between.
+    for (auto [id, index] : { std::pair (os::prepareVoluntaryStop, os::allApplicationsIndex),
+                              std::pair (os::killApplication, os::allApplicationsIndex),
+                              std::pair (os::startApplication, (juce::uint8) 1) })
+        environment->commands.push_back (os::getTorvoBootControlCode (id, index));
+
+    {
+        tav::ExecutionContext::ScopedCurrent current (context);
+        logic->deinitializeItem();
+    }
+
+    EXPECT_EQ (environment->killed, (std::vector<juce::uint64> { 100, 101 }));
+    EXPECT_EQ (environment->launches.size(), 2u) << "nothing is launched while stopping";
+    EXPECT_TRUE (environment->commands.empty());
+    EXPECT_EQ (takeLines(), juce::StringArray ({ "Voluntary stop announced for all applications - auto-restart suppressed",
+                                                 "/opt/torvo/Torvo (pid=100) killed",
+                                                 "/opt/torvo/TorvoLauncher (pid=101) killed",
+                                                 "Warning: Start application command ignored - the service is stopping" }));
+}
+
 TEST_F (MonitorFixture, AFailedKillLeavesTheProcessWatched)
 {
     addApplication (host);

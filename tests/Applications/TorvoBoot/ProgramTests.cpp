@@ -36,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P (Cases, ProgramClient, testing::Values (
     ClientCase { { "-c=noSuchCommand" }, 1, { "Command line: -c=noSuchCommand", "Error: Unknown command: noSuchCommand" } },
     ClientCase { { "-c", "killApplication" }, 1, { "Command line: -c killApplication", "Error: Unknown command: " } },
     ClientCase { { "--command=" }, 1, { "Error: Unknown command: " } },
-    ClientCase { { "-c=killApplication", "-a=300" }, 1, { "Error: Application index 44 is out of range (0 to 31)" } },
+    ClientCase { { "-c=killApplication", "-a=287" }, 1, { "Error: Application index 287 is out of range (0 to 31)" } },
+    ClientCase { { "-c=killApplication", "-a=all" }, 1, { "Error: Application index \"all\" is not a number (0 to 31)" } },
+    ClientCase { { "-c=killApplication", "-a=" }, 1, { "Error: Application index \"\" is not a number (0 to 31)" } },
     ClientCase { { "-c=startApplication" }, 1, {} }));
 
 //==============================================================================
