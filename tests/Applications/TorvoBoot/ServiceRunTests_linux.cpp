@@ -113,7 +113,22 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     root.getChildFile ("logind/seats").createDirectory();
     root.getChildFile ("logind/sessions").createDirectory();
     root.getChildFile ("logind/seats/seat0").replaceWithText ("ACTIVE=7\n");
-    root.getChildFile ("logind/sessions/7").replaceWithText ("UID=" + juce::String (nobody->pw_uid) + "\nUSER=nobody\nSTATE=active\nDISPLAY=:5\n");
+    // Its leader holds the X authority file its programs use.
+    const auto leaderFolder = root.getChildFile ("leader");
+    leaderFolder.createDirectory();
+    const auto leaderProgram = programs::copyTestChild (leaderFolder);
+    std::unique_ptr<StoppableProcess> leader;
+    {
+        ScopedEnvironment xauthority ("XAUTHORITY", "/run/user/5/gdm/Xauthority");
+        leader = std::make_unique<StoppableProcess> (leaderProgram, juce::StringArray { "-", "60000", "0" }, leaderFolder.getChildFile ("out.txt"));
+    }
+    juce::uint64 leaderId = 0;
+    for (int i = 0; i < 300 && leaderId == 0; ++i, juce::Thread::sleep (10))
+        if (const auto ids = programs::findAllOf (leaderProgram); ! ids.empty())
+            leaderId = ids.front();
+    ASSERT_NE (leaderId, 0u);
+    root.getChildFile ("logind/sessions/7").replaceWithText ("UID=" + juce::String (nobody->pw_uid) + "\nUSER=nobody\nSTATE=active\nDISPLAY=:5\nLEADER="
+                                                             + juce::String (leaderId) + "\n");
 
     const auto report = root.getChildFile ("child.report");
     const auto configuration = root.getChildFile ("boot.configuration");
@@ -140,6 +155,7 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const auto environment = readProcFile (child, "environ");
     EXPECT_TRUE (environment.contains ("USER=nobody\n")) << environment;
     EXPECT_TRUE (environment.contains ("DISPLAY=:5\n")) << environment;
+    EXPECT_TRUE (environment.contains ("XAUTHORITY=/run/user/5/gdm/Xauthority\n")) << environment;
 
     // Only the owner may reach the control socket.
     struct stat socketStatus {};
