@@ -7,6 +7,7 @@
 #include <hostsys/OsLibrary.h>
 #include <hostsys/TorvoBootClient.h>
 #include <hostsys/TorvoBootCommandId.h>
+#include <hostsys/TorvoBootConfiguration.h>
 #include <tavcore/DynamicallyLinkedLibrary.h>
 #include <tavcore/FileExecutionContextView.h>
 #include <tavcore/Library.h>
@@ -93,6 +94,11 @@ void TorvoBootProgram::install()
                                         "Starts and monitors configured applications when a user logs on to the system."))
     {
         context.information ("TorvoBoot daemon installed successfully");
+
+        // The service may start programs with the system's rights: only
+        // administrators may say which.
+        if (! os::TorvoBootConfiguration::protectConfigurationFolder())
+            exitCode = 1;
     }
     else
     {

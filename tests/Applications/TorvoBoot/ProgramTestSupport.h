@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <juce_core/juce_core.h>
 #include <hostsys/Process.h>
+#include "ScopedEnvironment.h"
 #include "StoppableProcess.h"
 
 //==============================================================================
@@ -86,6 +87,33 @@ namespace programs
     {
         const auto ids = findAllOf (executable);
         os::Process::killAllInstances (std::set<juce::uint64> (ids.begin(), ids.end()));
+    }
+
+    /** Runs a copy of TorvoBoot in the folder until its monitor runs
+        interactively, then stops it, and returns its output. The copy's
+        default applications (the host and launcher beside it) do not exist
+        there. */
+    inline juce::String runCopyUntilMonitoring (const juce::File& folder, const juce::StringArray& arguments)
+    {
+        ScopedEnvironment socket ("TORVO_BOOT_CONTROL_SOCKET", folder.getChildFile ("control").getFullPathName());
+        const auto output = folder.getChildFile ("output.txt");
+        const auto program = folder.getChildFile (executableName ("TorvoBoot"));
+
+        if (! program.existsAsFile())
+        {
+            EXPECT_TRUE (find ("TorvoBoot").copyFileTo (program));
+            program.setExecutePermission (true);
+        }
+
+        StoppableProcess boot (program, arguments, output);
+        EXPECT_TRUE (boot.isStarted());
+
+        for (int i = 0; i < 300 && ! output.loadFileAsString().contains ("press Ctrl+C"); ++i)
+            juce::Thread::sleep (50);
+
+        boot.requestStop();
+        EXPECT_EQ (boot.waitForExit (15000), 0);
+        return output.loadFileAsString().replace ("\r\n", "\n");
     }
 
     /** Waits (bounded) until a file exists. */

@@ -62,30 +62,9 @@ protected:
         return file;
     }
 
-    /** Runs a copy of TorvoBoot in the test's folder until its monitor runs,
-        then stops it, and returns its output. The copy's default applications
-        (the host and launcher beside it) do not exist there. */
     juce::String runCopyUntilMonitoring (const juce::StringArray& arguments)
     {
-        ScopedEnvironment socket ("TORVO_BOOT_CONTROL_SOCKET", folder.get().getChildFile ("control").getFullPathName());
-        const auto output = folder.get().getChildFile ("output.txt");
-        const auto program = folder.get().getChildFile (programs::executableName ("TorvoBoot"));
-
-        if (! program.existsAsFile())
-        {
-            EXPECT_TRUE (programs::find ("TorvoBoot").copyFileTo (program));
-            program.setExecutePermission (true);
-        }
-
-        StoppableProcess boot (program, arguments, output);
-        EXPECT_TRUE (boot.isStarted());
-
-        for (int i = 0; i < 300 && ! output.loadFileAsString().contains ("press Ctrl+C"); ++i)
-            juce::Thread::sleep (50);
-
-        boot.requestStop();
-        EXPECT_EQ (boot.waitForExit (15000), 0);
-        return output.loadFileAsString().replace ("\r\n", "\n");
+        return programs::runCopyUntilMonitoring (folder.get(), arguments);
     }
 
     programs::TemporaryFolder folder;

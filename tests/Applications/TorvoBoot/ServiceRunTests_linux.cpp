@@ -131,7 +131,10 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
                                                              + juce::String (leaderId) + "\n");
 
     const auto report = root.getChildFile ("child.report");
-    const auto configuration = root.getChildFile ("boot.configuration");
+    // The configuration stays in a folder only root may write, as a root
+    // service requires; the test's own folder is open to nobody's children.
+    const auto configuration = root.getChildFile ("etc/boot.configuration");
+    configuration.getParentDirectory().createDirectory();
     configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {executablePath = \""
                                    + programs::copyTestChild (root).getFullPathName() + "\", arguments = \""
                                    + report.getFullPathName() + " 60000 0\"}]}\n");
@@ -191,4 +194,27 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const auto log = root.getChildFile (".config/Torvo Boot/logs/TorvoBoot.log").loadFileAsString();
     EXPECT_TRUE (log.contains (" Interactive user already logged on at service start (session 7)\n")) << log;
     EXPECT_TRUE (log.contains (" Loaded 1 managed application(s)\n")) << log;
+}
+
+// A root service runs what its configuration names: a file every user may
+// write is refused like a faulty one, and nothing of it is launched.
+TEST (RootRun, RefusesAConfigurationOthersMayWrite)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only a root service checks who may write its configuration";
+
+    programs::TemporaryFolder folder;
+    const auto report = folder.get().getChildFile ("child.report");
+    const auto configuration = folder.get().getChildFile ("boot.configuration");
+    configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {executablePath = \""
+                                   + programs::copyTestChild (folder.get()).getFullPathName() + "\", arguments = \""
+                                   + report.getFullPathName() + " 60000 0\"}]}\n");
+    ASSERT_EQ (::chmod (configuration.getFullPathName().toRawUTF8(), 0666), 0);
+    ScopedEnvironment variable ("TORVO_BOOT_CONFIGURATION", configuration.getFullPathName());
+
+    const auto text = programs::runCopyUntilMonitoring (folder.get(), {});
+    EXPECT_TRUE (text.contains ("Error: Refused the boot configuration " + configuration.getFullPathName() + ": "
+                                + configuration.getFullPathName() + " may be written by every user - none of it is applied\n")) << text;
+    EXPECT_TRUE (text.contains ("Error: The boot configuration cannot be used - no application is launched\n")) << text;
+    EXPECT_FALSE (report.exists()) << text;
 }
