@@ -59,6 +59,10 @@ namespace
                 juce::Thread::sleep (200);
 
             NotifySocket::notify ("STOPPING=1\nSTATUS=Stopping");
+
+            // The channel closes first, so that every command that arrived
+            // is queued before the monitor carries out the last of them.
+            commandChannel.close();
             program->stopServiceThread();
 
             // The signal only raised the flag; the program leaves its message loop now.

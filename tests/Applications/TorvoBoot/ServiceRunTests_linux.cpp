@@ -83,9 +83,32 @@ namespace
         return juce::String::fromUTF8 (static_cast<const char*> (data.getData()), (int) data.getSize());
     }
 
-    bool waitForText (const juce::File& file, const juce::String& text, int timeoutMs = 15000)
+    juce::uint64 findLastLaunchedProcessId (const juce::String& output)
     {
-        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; ! file.loadFileAsString().contains (text);)
+        return findLaunchedProcessId (output.fromLastOccurrenceOf ("Launched ", true, false));
+    }
+
+    /** True while a process runs (a zombie has ended). */
+    bool isAlive (juce::uint64 processId)
+    {
+        const auto status = readProcFile (processId, "status");
+        return status.isNotEmpty() && ! status.contains ("State:\tZ");
+    }
+
+    int countOf (const juce::String& text, const juce::String& part)
+    {
+        int count = 0;
+
+        for (int i = text.indexOf (part); i >= 0; i = text.indexOf (i + 1, part))
+            ++count;
+
+        return count;
+    }
+
+    /** Waits (bounded) until the file holds the text, the given number of times. */
+    bool waitForText (const juce::File& file, const juce::String& text, int times = 1, int timeoutMs = 15000)
+    {
+        for (auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs; countOf (file.loadFileAsString(), text) < times;)
         {
             if (juce::Time::getMillisecondCounter() >= deadline)
                 return false;
@@ -181,9 +204,16 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     }
     EXPECT_TRUE (waitForText (output, "Warning: Refused control code 100: commands are codes 128 to 255\n")) << output.loadFileAsString();
 
+    // The uninstaller's kill comes just before the stop: it is carried out all the same.
+    EXPECT_EQ (programs::run ("TorvoBoot", { "-c=startApplication" }).exitCode, 0);
+    ASSERT_TRUE (waitForText (output, "Launched ", 2)) << output.loadFileAsString();
+    const auto relaunched = findLastLaunchedProcessId (output.loadFileAsString());
+    EXPECT_EQ (programs::run ("TorvoBoot", { "-c=killApplication" }).exitCode, 0);
     boot.requestStop();
     EXPECT_TRUE (systemd.waitFor ("STOPPING=1"));
     EXPECT_EQ (boot.waitForExit (15000), 0);
+    EXPECT_FALSE (isAlive (relaunched)) << output.loadFileAsString();
+    programs::killAllOf (root.getChildFile (programs::executableName ("hostsys_test_child")));
 
     const auto text = output.loadFileAsString();
     EXPECT_TRUE (text.contains ("Interactive user already logged on at service start (session 7)\n")) << text;
