@@ -107,6 +107,8 @@ void ControlSocketReceiver::close()
 
     if (descriptor >= 0)
     {
+        // A command sent just before the stop (the uninstaller's kill) still counts.
+        receiveWaitingDatagrams();
         ::close (descriptor);
         descriptor = -1;
         removeSocketFile (socketFile);
@@ -127,6 +129,14 @@ void ControlSocketReceiver::receiveLoop()
         const auto size = ::recv (descriptor, buffer, sizeof (buffer), MSG_DONTWAIT | MSG_TRUNC);
         handleDatagram (buffer, size);
     }
+}
+
+void ControlSocketReceiver::receiveWaitingDatagrams()
+{
+    juce::uint8 buffer[16];
+
+    for (ssize_t size; (size = ::recv (descriptor, buffer, sizeof (buffer), MSG_DONTWAIT | MSG_TRUNC)) >= 0;)
+        handleDatagram (buffer, size);
 }
 
 void ControlSocketReceiver::handleDatagram (const juce::uint8* data, ssize_t size)

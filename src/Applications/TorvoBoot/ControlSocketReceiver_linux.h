@@ -23,11 +23,13 @@ public:
         receiving on is left alone and false returned. Messages go to context. */
     bool open (tav::ExecutionContext& context);
 
-    /** Stops receiving (within a tenth of a second) and removes the socket file. */
+    /** Stops receiving (within a tenth of a second), queues the commands
+        that had arrived but were not read yet, and removes the socket file. */
     void close();
 
 private:
     void receiveLoop();
+    void receiveWaitingDatagrams();
     void handleDatagram (const juce::uint8* data, ssize_t size);
 
     tav::ExecutionContext* context = nullptr;

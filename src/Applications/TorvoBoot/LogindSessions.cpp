@@ -1,4 +1,5 @@
 #include "LogindSessions.h"
+#include <cstring>
 
 juce::File LogindSessions::getRuntimeFolder()
 {
@@ -51,6 +52,10 @@ std::optional<LogindSessions::Session> LogindSessions::findSession (int sessionI
     session.display = values["DISPLAY"];
     session.waylandDisplay = values["WAYLAND_DISPLAY"];
     session.isActive = values["STATE"] == "active" || values["ACTIVE"] == "1";
+
+    if (const auto leader = values["LEADER"]; leader.isNotEmpty() && leader.containsOnly ("0123456789"))
+        session.leaderProcessId = (juce::uint64) leader.getLargeIntValue();
+
     return session;
 }
 
@@ -63,4 +68,66 @@ int LogindSessions::getOwnSessionId()
         return 0;
 
     return text.getIntValue();
+}
+
+//==============================================================================
+juce::String LogindSessions::readProcessEnvironmentVariable (const juce::String& processId, const juce::String& name)
+{
+    // Files under /proc report no size: they are read to their end instead.
+    juce::MemoryBlock data;
+    juce::FileInputStream stream (juce::File ("/proc/" + processId + "/environ"));
+
+    if (! stream.openedOk() || stream.readIntoMemoryBlock (data) == 0)
+        return {};
+
+    // Entries are NUL-terminated "NAME=value" texts.
+    const auto* text = static_cast<const char*> (data.getData());
+    const auto prefix = name + "=";
+
+    for (size_t start = 0; start < data.getSize();)
+    {
+        const auto* end = static_cast<const char*> (std::memchr (text + start, 0, data.getSize() - start));
+        const auto length = end != nullptr ? (size_t) (end - (text + start)) : data.getSize() - start;
+        const auto entry = juce::String::fromUTF8 (text + start, (int) length);
+
+        if (entry.startsWith (prefix))
+            return entry.substring (prefix.length());
+
+        start += length + 1;
+    }
+
+    return {};
+}
+
+bool LogindSessions::isProcessOfSession (const juce::File& processFolder, const Session& session)
+{
+    if (processFolder.getChildFile ("sessionid").loadFileAsString().trim() != juce::String (session.id))
+        return false;
+
+    for (auto& line : juce::StringArray::fromLines (processFolder.getChildFile ("status").loadFileAsString()))
+        if (line.startsWith ("Uid:"))
+            return line.substring (4).trim().upToFirstOccurrenceOf ("\t", false, false).trim() == juce::String (session.userId);
+
+    return false;
+}
+
+juce::String LogindSessions::findXAuthority (const Session& session, const juce::String& home)
+{
+    if (session.leaderProcessId != 0)
+        if (auto value = readProcessEnvironmentVariable (juce::String (session.leaderProcessId), "XAUTHORITY"); value.isNotEmpty())
+            return value;
+
+    // The leader is often the display manager's worker, which has no display
+    // of its own; the user's programs in the session have.
+    for (const auto& entry : juce::RangedDirectoryIterator (juce::File ("/proc"), false, "*", juce::File::findDirectories))
+    {
+        const auto folder = entry.getFile();
+
+        if (folder.getFileName().containsOnly ("0123456789") && isProcessOfSession (folder, session))
+            if (auto value = readProcessEnvironmentVariable (folder.getFileName(), "XAUTHORITY"); value.isNotEmpty())
+                return value;
+    }
+
+    const auto ownFile = juce::File (home).getChildFile (".Xauthority");
+    return home.isNotEmpty() && ownFile.existsAsFile() ? ownFile.getFullPathName() : juce::String();
 }

@@ -24,6 +24,7 @@ struct LogindSessions
         juce::String display;            /**< X11 DISPLAY, when the session has one */
         juce::String waylandDisplay;     /**< WAYLAND_DISPLAY, when the session has one */
         bool isActive = false;           /**< in the foreground of its seat */
+        juce::uint64 leaderProcessId = 0; /**< the session's leader (LEADER), 0 when unknown */
     };
 
     /** The active session of a seat, when it is a user's session. */
@@ -35,7 +36,17 @@ struct LogindSessions
     /** The session of the calling process (its audit session), or 0. */
     static int getOwnSessionId();
 
+    /** The X authority file the session's own programs use: XAUTHORITY of
+        the session's leader or, failing that, of another process of the
+        session's user in that session; else ~/.Xauthority of the given home
+        when that file exists; else empty. Display managers keep the file
+        where they like (GDM in the runtime folder), so it is looked up
+        rather than guessed. Reading another user's processes needs root. */
+    static juce::String findXAuthority (const Session& session, const juce::String& home);
+
 private:
     static juce::File getRuntimeFolder();
+    static juce::String readProcessEnvironmentVariable (const juce::String& processId, const juce::String& name);
+    static bool isProcessOfSession (const juce::File& processFolder, const Session& session);
     static juce::StringPairArray readKeyValueFile (const juce::File& file);
 };

@@ -4,6 +4,7 @@
 #include "TorvoBootClasses.h"
 #include "TorvoBootProgram.h"
 #include "UserSession.h"
+#include <hostsys/DaemonClient.h>
 #include <tavcore/ExecutionContext.h>
 
 namespace
@@ -12,11 +13,14 @@ namespace
     // interactive run's.
     ControlSocketReceiver commandChannel;
 
-    /** Started by systemd: it hands a notification socket or an invocation id. */
+    /** Started by systemd as the TorvoBoot unit: a notify service is handed
+        a notification socket, and the unit also sets a marker of its own.
+        INVOCATION_ID is no sign of it: every program of a unit inherits it,
+        terminals started by the user's service manager included. */
     bool isStartedByServiceManager()
     {
         return NotifySocket::isAvailable()
-            || juce::SystemStats::getEnvironmentVariable ("INVOCATION_ID", {}).isNotEmpty();
+            || juce::SystemStats::getEnvironmentVariable (os::DaemonClient::serviceMarkerVariable, {}) == "1";
     }
 
     TorvoBootProgram* asBootProgram (TorvoBootProgram* program)
@@ -55,6 +59,10 @@ namespace
                 juce::Thread::sleep (200);
 
             NotifySocket::notify ("STOPPING=1\nSTATUS=Stopping");
+
+            // The channel closes first, so that every command that arrived
+            // is queued before the monitor carries out the last of them.
+            commandChannel.close();
             program->stopServiceThread();
 
             // The signal only raised the flag; the program leaves its message loop now.

@@ -75,6 +75,10 @@ namespace
         if (session.display.isNotEmpty())
             plan.environmentTexts.push_back ("DISPLAY=" + session.display.toStdString());
 
+        // Without it an X11 program cannot open an Xorg session's display.
+        if (const auto xauthority = LogindSessions::findXAuthority (session, juce::String (home)); xauthority.isNotEmpty())
+            plan.environmentTexts.push_back ("XAUTHORITY=" + xauthority.toStdString());
+
         if (session.waylandDisplay.isNotEmpty())
             plan.environmentTexts.push_back ("WAYLAND_DISPLAY=" + session.waylandDisplay.toStdString());
 

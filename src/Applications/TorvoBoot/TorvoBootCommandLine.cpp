@@ -1,4 +1,5 @@
 #include "TorvoBootCommandLine.h"
+#include <hostsys/TorvoBootCommandId.h>
 #include <optional>
 
 namespace
@@ -31,12 +32,34 @@ TorvoBootCommandLine TorvoBootCommandLine::parse (const std::map<juce::String, j
         result.action = Action::sendCommand;
         result.commandName = *command;
 
-        // Only the low eight bits of the index travel; text that is no number reads as 0.
+        // An index that is not exactly an application's (or all of them) is
+        // refused: read loosely, "287" or "all" would address another one.
         if (const auto index = findOption (arguments, "-a", "--application"))
-            result.applicationIndex = (juce::uint8) (index->getIntValue() & 0xff);
+        {
+            result.applicationIndexError = checkApplicationIndex (*index);
+
+            if (result.applicationIndexError.isEmpty())
+                result.applicationIndex = (juce::uint8) index->getIntValue();
+        }
     }
 
     return result;
+}
+
+juce::String TorvoBootCommandLine::checkApplicationIndex (const juce::String& text)
+{
+    const juce::String range ("(0 to " + juce::String (os::allApplicationsIndex) + ")");
+
+    if (text.isEmpty() || ! text.containsOnly ("0123456789"))
+        return "Application index " + text.quoted() + " is not a number " + range;
+
+    // Leading zeros aside, more than two digits is out of range whatever they say.
+    const auto digits = text.trimCharactersAtStart ("0");
+
+    if (digits.length() > 2 || digits.getIntValue() > os::allApplicationsIndex)
+        return "Application index " + text + " is out of range " + range;
+
+    return {};
 }
 
 juce::StringArray TorvoBootCommandLine::getUsageLines (const juce::String& serviceName)

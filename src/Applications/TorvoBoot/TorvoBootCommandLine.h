@@ -26,7 +26,12 @@ struct TorvoBootCommandLine
     /** The usage block, one line per entry; serviceName is quoted in the hints. */
     static juce::StringArray getUsageLines (const juce::String& serviceName);
 
+    /** Reads an application index: decimal digits naming 0 to 31. Anything
+        else yields the message that refuses it. */
+    static juce::String checkApplicationIndex (const juce::String& text);
+
     Action action = Action::runMonitor;
     juce::String commandName;               /**< the value of -c / --command */
-    juce::uint8 applicationIndex = 31;      /**< -a / --application, low 8 bits; 31 when absent */
+    juce::uint8 applicationIndex = 31;      /**< -a / --application; 31 when absent */
+    juce::String applicationIndexError;     /**< why -a was refused; empty when it names an index */
 };

@@ -7,6 +7,7 @@
 #include <hostsys/OsLibrary.h>
 #include <hostsys/TorvoBootClient.h>
 #include <hostsys/TorvoBootCommandId.h>
+#include <hostsys/TorvoBootConfiguration.h>
 #include <tavcore/DynamicallyLinkedLibrary.h>
 #include <tavcore/FileExecutionContextView.h>
 #include <tavcore/Library.h>
@@ -69,7 +70,7 @@ bool TorvoBootProgram::startProgram()
     {
         case TorvoBootCommandLine::Action::install:      install(); break;
         case TorvoBootCommandLine::Action::uninstall:    uninstall(); break;
-        case TorvoBootCommandLine::Action::sendCommand:  sendCommand (commandLine.commandName, commandLine.applicationIndex); break;
+        case TorvoBootCommandLine::Action::sendCommand:  sendCommand (commandLine); break;
         case TorvoBootCommandLine::Action::runMonitor:
         default:                                         return runMonitor();
     }
@@ -93,6 +94,11 @@ void TorvoBootProgram::install()
                                         "Starts and monitors configured applications when a user logs on to the system."))
     {
         context.information ("TorvoBoot daemon installed successfully");
+
+        // The service may start programs with the system's rights: only
+        // administrators may say which.
+        if (! os::TorvoBootConfiguration::protectConfigurationFolder())
+            exitCode = 1;
     }
     else
     {
@@ -107,8 +113,9 @@ void TorvoBootProgram::uninstall()
         exitCode = 1;
 }
 
-void TorvoBootProgram::sendCommand (const juce::String& commandName, juce::uint8 applicationIndex)
+void TorvoBootProgram::sendCommand (const TorvoBootCommandLine& commandLine)
 {
+    const auto& commandName = commandLine.commandName;
     os::TorvoBootCommandId id (os::noTorvoBootCommand);
 
     if (const auto* enumerationClass = id.getEnumerationClass())
@@ -122,7 +129,14 @@ void TorvoBootProgram::sendCommand (const juce::String& commandName, juce::uint8
         return;
     }
 
-    if (! os::TorvoBootClient::sendCommand (id.getCommand(), applicationIndex))
+    if (commandLine.applicationIndexError.isNotEmpty())
+    {
+        getExecutionContext().error (commandLine.applicationIndexError);
+        exitCode = 1;
+        return;
+    }
+
+    if (! os::TorvoBootClient::sendCommand (id.getCommand(), commandLine.applicationIndex))
         exitCode = 1;
 }
 

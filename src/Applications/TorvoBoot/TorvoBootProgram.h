@@ -2,6 +2,7 @@
 
 #include <tavcore/Program.h>
 #include <tavcore/ServiceThread.h>
+#include "TorvoBootCommandLine.h"
 #include "TorvoBootService.h"
 
 //==============================================================================
@@ -53,7 +54,7 @@ protected:
 private:
     void install();
     void uninstall();
-    void sendCommand (const juce::String& commandName, juce::uint8 applicationIndex);
+    void sendCommand (const TorvoBootCommandLine& commandLine);
     bool runMonitor();
     bool runInteractively();
 

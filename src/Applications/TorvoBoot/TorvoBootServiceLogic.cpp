@@ -58,8 +58,18 @@ void TorvoBootServiceLogic::ensureStateCount (size_t count)
 //==============================================================================
 bool TorvoBootServiceLogic::initializeItem (tav::SuccessStatus& status)
 {
-    if (getApplicationCount() == 0)
+    if (getService().getConfigurationLoadResult().failed())
+    {
+        // The default set would bring back applications the administrator
+        // may have removed; until the file is mended nothing is launched, but
+        // commands are still obeyed.
+        getConfiguration().applications.clear (tav::ChangeCallback::none());
+        log().error ("The boot configuration cannot be used - no application is launched");
+    }
+    else if (getApplicationCount() == 0)
+    {
         getConfiguration().resetApplicationsToTorvoDefault();
+    }
 
     const auto count = getApplicationCount();
     log().information ("Loaded " + juce::String ((juce::uint64) count) + " managed application(s)");
@@ -121,6 +131,12 @@ void TorvoBootServiceLogic::updateItem()
         lastRunningScanTime = now;
         scanForReappearedApplications();
     }
+}
+
+void TorvoBootServiceLogic::deinitializeItem()
+{
+    stopping = true;
+    takePendingCommands();
 }
 
 void TorvoBootServiceLogic::takePendingCommands()
@@ -350,6 +366,12 @@ void TorvoBootServiceLogic::announceVoluntaryStop (juce::uint8 index)
 
 void TorvoBootServiceLogic::startApplicationCommand (juce::uint8 index)
 {
+    if (stopping)
+    {
+        log().warning ("Start application command ignored - the service is stopping");
+        return;
+    }
+
     if (! environment->isUserLoggedOn())
     {
         log().warning ("Start application command ignored - no user logged on");

@@ -37,6 +37,11 @@ public:
     bool canItemBeUpdated() override              { return true; }
     void updateItem() override;
 
+    /** Carries out the commands still queued when the service stops, so that
+        a kill sent just before the stop (as the uninstaller sends it) is not
+        lost; nothing is launched any more. */
+    void deinitializeItem() override;
+
     /** Replaces the environment the monitor works in (tests script their own). */
     void setEnvironment (std::unique_ptr<MonitorEnvironment> newEnvironment);
 
@@ -70,6 +75,7 @@ private:
     std::unique_ptr<MonitorEnvironment> environment;
     std::vector<ManagedApplicationState> applicationStates;
     bool userLoggedOn = false;
+    bool stopping = false;
     double lastRunningScanTime = 0;
     double lastSessionPollTime = 0;
 };

@@ -19,6 +19,10 @@ namespace os
 */
 struct DaemonClient
 {
+    /** The environment variable a daemon finds set to "1" when its service
+        manager started it (Linux: the unit sets it). */
+    static constexpr const char* serviceMarkerVariable = "TORVO_DAEMON";
+
     /** Registers the running executable as a service started without options. */
     static bool installDaemon (const juce::String& name, const juce::String& displayName, const juce::String& description);
 

@@ -1,4 +1,5 @@
 #include "SystemdUnit_linux.h"
+#include "hostsys/DaemonClient.h"
 
 namespace os::detail
 {
@@ -35,6 +36,7 @@ juce::String createSystemdServiceUnit (const juce::String& displayName, const ju
          << "\n"
          << "[Service]\n"
          << "Type=notify\n"
+         << "Environment=" << DaemonClient::serviceMarkerVariable << "=1\n"
          << "ExecStart=" << toExecStartWord (executable.getFullPathName()) << "\n"
          << "KillMode=process\n"
          << "Restart=on-failure\n"

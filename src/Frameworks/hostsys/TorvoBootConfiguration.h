@@ -49,6 +49,22 @@ public:
 
     juce::File getPersistentFile() const override { return getConfigurationFile(); }
 
+    /** Refuses a file that others than the administrators, the system and
+        the running account may write: the service may run its programs with
+        the system's rights, so anyone who could edit the file could run
+        anything so. Linux, when running as root: the file and its folder
+        must belong to root and be writable by root (and its group) only.
+        Windows: no allowing entry of the file's access list may grant write
+        access to another account or group. */
+    juce::Result checkPersistentFile (const juce::File& file) const override;
+
+    /** Creates the machine-wide folder of the configuration file, or mends
+        an existing one, so that only administrators and the system may write
+        in it (Windows: a protected access list, SYSTEM and Administrators
+        full control, Users read; Linux: root's, mode 0755). False with an
+        error message on failure. */
+    static bool protectConfigurationFolder();
+
     /** The header comment saved at the top of the file. */
     static juce::String getFileHeaderComment();
 

@@ -18,6 +18,16 @@ public:
 
     /** The file the object is loaded from and saved to. */
     virtual juce::File getPersistentFile() const = 0;
+
+    /** Checks, before a service loads the file, that it may be trusted (for
+        example that nobody but administrators could have written it). A
+        failure, with its reason, refuses the file. Accepts every file unless
+        overridden. */
+    virtual juce::Result checkPersistentFile (const juce::File& file) const
+    {
+        juce::ignoreUnused (file);
+        return juce::Result::ok();
+    }
 };
 
 } // namespace tav

@@ -20,6 +20,7 @@ bool Service::loadConfiguration (SuccessStatus& status)
     auto& context = ExecutionContext::get();
     const auto variables = serviceClass->getMemberVariables();
     bool anyInOwnFile = false;
+    configurationLoadResult = juce::Result::ok();
 
     for (size_t i = 0; i < variables.size(); ++i)
     {
@@ -34,8 +35,10 @@ bool Service::loadConfiguration (SuccessStatus& status)
 
             if (! file.existsAsFile())
                 context.information ("No configuration file " + file.getFullPathName() + ", using the defaults");
+            else if (auto refusal = persistent->checkPersistentFile (file); refusal.failed())
+                reportFaultyFile (refusal);
             else if (auto r = ObjectFile::load (*member, file); r.failed())
-                context.error (r.getErrorMessage() + " - using the defaults");
+                reportFaultyFile (r);
         }
         else
         {
@@ -60,7 +63,13 @@ void Service::loadOwnFile()
     // The service's own file holds a map of the member variables that have
     // no file of their own; loading it as a whole object checks it first.
     if (auto r = ObjectFile::load (*this, file); r.failed())
-        ExecutionContext::get().error (r.getErrorMessage() + " - using the defaults");
+        reportFaultyFile (r);
+}
+
+void Service::reportFaultyFile (const juce::Result& result)
+{
+    ExecutionContext::get().error (result.getErrorMessage() + " - none of it is applied");
+    configurationLoadResult = result;
 }
 
 State Service::saveState() const

@@ -22,10 +22,16 @@ class Service : public Object
 public:
     /** Loads every member variable: one that keeps a file of its own
         (tav::PersistentObject) from that file, the others from the service's
-        configuration file. A missing file keeps the defaults; a faulty one
-        is reported as an error and also keeps the defaults. Returns false
-        only when the service class is not loaded. */
+        configuration file. A missing file keeps the defaults; a faulty one,
+        or one its object refuses, is reported as an error, nothing of it is
+        applied, and getConfigurationLoadResult() tells so. Returns false only
+        when the service class is not loaded. */
     bool loadConfiguration (SuccessStatus& status);
+
+    /** How the last loadConfiguration() ended: failed when a file was faulty
+        or refused, so that the logic need not take the defaults for the
+        administrator's wish. A missing file is no failure. */
+    const juce::Result& getConfigurationLoadResult() const noexcept    { return configurationLoadResult; }
 
     /** Saves the member variables that have no file of their own; refused
         for read-only configurations. */
@@ -40,6 +46,9 @@ public:
 private:
     bool getBooleanAttribute (const juce::String& attributeName) const;
     void loadOwnFile();
+    void reportFaultyFile (const juce::Result& result);
+
+    juce::Result configurationLoadResult = juce::Result::ok();
 };
 
 //==============================================================================

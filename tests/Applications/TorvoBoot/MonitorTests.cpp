@@ -1,4 +1,5 @@
 #include "MonitorFixture.h"
+#include "ScopedEnvironment.h"
 
 namespace
 {
@@ -28,6 +29,56 @@ TEST_F (MonitorFixture, AnEmptyConfigurationGetsTheDefaultApplications)
     EXPECT_TRUE (service->configuration.applications.get (0)->executablePath.get().contains ("Torvo"));
     EXPECT_EQ (takeLines()[0], "Loaded 2 managed application(s)");
 }
+
+//==============================================================================
+struct ConfigurationFileCase
+{
+    const char* text;             // nullptr: no file at all
+    size_t applications;
+    size_t launches;
+    const char* error;            // the monitor's error, or nullptr
+};
+
+class MonitorConfigurationFiles : public MonitorFixture,
+                                  public testing::WithParamInterface<ConfigurationFileCase> {};
+
+// Only a file that is missing or lists no application means the default set;
+// a faulty one launches nothing rather than applications the administrator
+// may have removed.
+TEST_P (MonitorConfigurationFiles, DecideBetweenTheirApplicationsTheDefaultsAndNothing)
+{
+    juce::TemporaryFile file (".configuration");
+    ScopedEnvironment variable ("TORVO_BOOT_CONFIGURATION", file.getFile().getFullPathName());
+
+    if (GetParam().text != nullptr)
+    {
+        ASSERT_TRUE (file.getFile().replaceWithText (GetParam().text));
+    }
+
+    {
+        tav::ExecutionContext::ScopedCurrent current (context);
+        tav::SuccessStatus status;
+        ASSERT_TRUE (service->loadConfiguration (status));
+    }
+
+    initialise();
+    EXPECT_EQ (service->configuration.applications.size(), GetParam().applications);
+    EXPECT_EQ (environment->launches.size(), GetParam().launches);
+
+    const auto lines = takeLines();
+    EXPECT_EQ (lines.contains ("Error: The boot configuration cannot be used - no application is launched"), GetParam().error != nullptr)
+        << lines.joinIntoString ("\n");
+
+    // Commands are still obeyed: application 0 is killed, or reported missing.
+    send (os::killApplication, 0);
+    EXPECT_EQ (takeLines().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P (Cases, MonitorConfigurationFiles, testing::Values (
+    ConfigurationFileCase { nullptr, 2, 2, nullptr },
+    ConfigurationFileCase { "TorvoBootConfiguration { applications = [] }\n", 2, 2, nullptr },
+    ConfigurationFileCase { "TorvoBootConfiguration { applications = [ ManagedApplication { enabled = yes } ] }\n", 0, 0, "faulty" },
+    ConfigurationFileCase { "TorvoBootConfiguration { applications = [ ManagedApplication { executablePath = \"/opt/torvo/Torvo\" } ] }\n", 1, 1, nullptr }));
 
 TEST_F (MonitorFixture, FailedLaunchesAreRetriedWithGrowingDelaysThenGivenUp)
 {
@@ -164,6 +215,33 @@ TEST_F (MonitorFixture, KillingAllEndsEveryWatchedProcessInOrderForGood)
     send (os::startApplication, 1);
     EXPECT_EQ (environment->launches.size(), 3u);
     EXPECT_EQ (environment->launches.back().executable, launcher);
+}
+
+TEST_F (MonitorFixture, CommandsQueuedWhenTheServiceStopsAreCarriedOutWithoutLaunching)
+{
+    addApplication (host);
+    addApplication (launcher);
+    initialise();
+    takeLines();
+
+    // The uninstaller's sequence: the commands arrive, then the stop, with no update between.
+    for (auto [id, index] : { std::pair (os::prepareVoluntaryStop, os::allApplicationsIndex),
+                              std::pair (os::killApplication, os::allApplicationsIndex),
+                              std::pair (os::startApplication, (juce::uint8) 1) })
+        environment->commands.push_back (os::getTorvoBootControlCode (id, index));
+
+    {
+        tav::ExecutionContext::ScopedCurrent current (context);
+        logic->deinitializeItem();
+    }
+
+    EXPECT_EQ (environment->killed, (std::vector<juce::uint64> { 100, 101 }));
+    EXPECT_EQ (environment->launches.size(), 2u) << "nothing is launched while stopping";
+    EXPECT_TRUE (environment->commands.empty());
+    EXPECT_EQ (takeLines(), juce::StringArray ({ "Voluntary stop announced for all applications - auto-restart suppressed",
+                                                 "/opt/torvo/Torvo (pid=100) killed",
+                                                 "/opt/torvo/TorvoLauncher (pid=101) killed",
+                                                 "Warning: Start application command ignored - the service is stopping" }));
 }
 
 TEST_F (MonitorFixture, AFailedKillLeavesTheProcessWatched)

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "BootProgramRun.h"
 #include "ScopedEnvironment.h"
 #include "StoppableProcess.h"
 #include "TemporaryFolder.h"
@@ -40,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P (Cases, ProgramClient, testing::Values (
     ClientCase { { "-c=noSuchCommand" }, 1, { "Command line: -c=noSuchCommand", "Error: Unknown command: noSuchCommand" } },
     ClientCase { { "-c", "killApplication" }, 1, { "Command line: -c killApplication", "Error: Unknown command: " } },
     ClientCase { { "--command=" }, 1, { "Error: Unknown command: " } },
-    ClientCase { { "-c=killApplication", "-a=300" }, 1, { "Error: Application index 44 is out of range (0 to 31)" } },
+    ClientCase { { "-c=killApplication", "-a=287" }, 1, { "Error: Application index 287 is out of range (0 to 31)" } },
+    ClientCase { { "-c=killApplication", "-a=all" }, 1, { "Error: Application index \"all\" is not a number (0 to 31)" } },
+    ClientCase { { "-c=killApplication", "-a=" }, 1, { "Error: Application index \"\" is not a number (0 to 31)" } },
     ClientCase { { "-c=startApplication" }, 1, {} }));
 
 //==============================================================================
@@ -62,6 +65,11 @@ protected:
                               "    ]\n"
                               "}\n");
         return file;
+    }
+
+    juce::String runCopyUntilMonitoring (const juce::StringArray& arguments)
+    {
+        return programs::runCopyUntilMonitoring (folder.get(), arguments);
     }
 
     TemporaryFolder folder;
@@ -96,31 +104,29 @@ TEST_F (ProgramInteractiveRun, LaunchesTheConfiguredApplicationsAndStopsOnReques
     programs::killAllOf (child);
 }
 
-TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndTheDefaultsAreUsed)
+TEST_F (ProgramInteractiveRun, AFaultyConfigurationNamesItsPlaceAndLaunchesNothing)
 {
     const auto file = folder.get().getChildFile ("broken.configuration");
     file.replaceWithText ("TorvoBootConfiguration {\n    applications = [ ManagedApplication { enabled = yes } ]\n}\n");
     ScopedEnvironment configuration ("TORVO_BOOT_CONFIGURATION", file.getFullPathName());
-    ScopedEnvironment socket ("TORVO_BOOT_CONTROL_SOCKET", folder.get().getChildFile ("control").getFullPathName());
-    const auto output = folder.get().getChildFile ("output.txt");
 
-    // A copy of TorvoBoot in the test's folder: its default applications (the
-    // host and launcher beside it) do not exist there, so none is started.
-    const auto program = folder.get().getChildFile (programs::executableName ("TorvoBoot"));
-    ASSERT_TRUE (programs::find ("TorvoBoot").copyFileTo (program));
-    program.setExecutePermission (true);
-
-    StoppableProcess boot (program, { "--unknown-option" }, output);
-    ASSERT_TRUE (boot.isStarted());
-
-    waitForText (output, "press Ctrl+C", 15000, 50);
-
-    boot.requestStop();
-    EXPECT_EQ (boot.waitForExit (15000), 0);
-
-    const auto text = output.loadFileAsString().replace ("\r\n", "\n");
+    const auto text = runCopyUntilMonitoring ({ "--unknown-option" });
     EXPECT_TRUE (text.contains ("Command line: --unknown-option\n")) << text;
-    EXPECT_TRUE (text.contains ("Error: " + file.getFullPathName() + ":2:53: expected true or false, found \"yes\" - using the defaults\n")) << text;
-    EXPECT_TRUE (text.contains ("Loaded 2 managed application(s)\n")) << text;
-    EXPECT_TRUE (text.contains ("Failed to launch " + folder.get().getChildFile (programs::executableName ("Torvo")).getFullPathName())) << text;
+    EXPECT_TRUE (text.contains ("Error: " + file.getFullPathName() + ":2:53: expected true or false, found \"yes\" - none of it is applied\n")) << text;
+    EXPECT_TRUE (text.contains ("Error: The boot configuration cannot be used - no application is launched\n")) << text;
+    EXPECT_FALSE (text.contains ("Failed to launch ")) << "the default applications are not tried either:\n" << text;
+    EXPECT_TRUE (text.contains ("press Ctrl+C to exit\n")) << "the monitor still runs and obeys commands:\n" << text;
+}
+
+// systemd hands INVOCATION_ID to every program of a unit, terminals of the
+// user's service manager included: on its own it is no service start.
+TEST_F (ProgramInteractiveRun, AnInvocationIdAloneLeavesTheRunInteractive)
+{
+    ScopedEnvironment configuration ("TORVO_BOOT_CONFIGURATION", folder.get().getChildFile ("none.configuration").getFullPathName());
+    ScopedEnvironment invocation ("INVOCATION_ID", "0123456789abcdef0123456789abcdef");
+    ScopedEnvironment notify ("NOTIFY_SOCKET", "");
+
+    const auto text = runCopyUntilMonitoring ({});
+    EXPECT_TRUE (text.contains ("running interactively (not registered as a daemon), press Ctrl+C to exit\n")) << text;
+    EXPECT_FALSE (text.contains ("at service start")) << text;
 }

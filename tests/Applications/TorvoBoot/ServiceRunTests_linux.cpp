@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include "BootProgramRun.h"
 #include "ScopedEnvironment.h"
 #include "StoppableProcess.h"
 #include "TemporaryFolder.h"
 #include "TestPrograms.h"
+#include "TestProcesses.h"
 #include "Waiting.h"
 #include <hostsys/Process.h>
 #include <cstring>
@@ -85,6 +87,34 @@ namespace
 
         return juce::String::fromUTF8 (static_cast<const char*> (data.getData()), (int) data.getSize());
     }
+
+    juce::uint64 findLastLaunchedProcessId (const juce::String& output)
+    {
+        return findLaunchedProcessId (output.fromLastOccurrenceOf ("Launched ", true, false));
+    }
+
+    /** True while a process runs (a zombie has ended). */
+    bool isAlive (juce::uint64 processId)
+    {
+        const auto status = readProcFile (processId, "status");
+        return status.isNotEmpty() && ! status.contains ("State:\tZ");
+    }
+
+    int countOf (const juce::String& text, const juce::String& part)
+    {
+        int count = 0;
+
+        for (int i = text.indexOf (part); i >= 0; i = text.indexOf (i + 1, part))
+            ++count;
+
+        return count;
+    }
+
+    /** Waits (bounded) until the file holds the text the given number of times. */
+    bool waitForOccurrences (const juce::File& file, const juce::String& text, int times)
+    {
+        return waitUntil ([&] { return countOf (file.loadFileAsString(), text) >= times; }, 15000, 20);
+    }
 }
 
 TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
@@ -103,10 +133,28 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     root.getChildFile ("logind/seats").createDirectory();
     root.getChildFile ("logind/sessions").createDirectory();
     root.getChildFile ("logind/seats/seat0").replaceWithText ("ACTIVE=7\n");
-    root.getChildFile ("logind/sessions/7").replaceWithText ("UID=" + juce::String (nobody->pw_uid) + "\nUSER=nobody\nSTATE=active\nDISPLAY=:5\n");
+    // Its leader holds the X authority file its programs use.
+    const auto leaderFolder = root.getChildFile ("leader");
+    leaderFolder.createDirectory();
+    const auto leaderProgram = programs::copyTestChild (leaderFolder);
+    std::unique_ptr<StoppableProcess> leader;
+    {
+        ScopedEnvironment xauthority ("XAUTHORITY", "/run/user/5/gdm/Xauthority");
+        leader = std::make_unique<StoppableProcess> (leaderProgram, juce::StringArray { "-", "60000", "0" }, leaderFolder.getChildFile ("out.txt"));
+    }
+    juce::uint64 leaderId = 0;
+    for (int i = 0; i < 300 && leaderId == 0; ++i, juce::Thread::sleep (10))
+        if (const auto ids = programs::findAllOf (leaderProgram); ! ids.empty())
+            leaderId = ids.front();
+    ASSERT_NE (leaderId, 0u);
+    root.getChildFile ("logind/sessions/7").replaceWithText ("UID=" + juce::String (nobody->pw_uid) + "\nUSER=nobody\nSTATE=active\nDISPLAY=:5\nLEADER="
+                                                             + juce::String (leaderId) + "\n");
 
     const auto report = root.getChildFile ("child.report");
-    const auto configuration = root.getChildFile ("boot.configuration");
+    // The configuration stays in a folder only root may write, as a root
+    // service requires; the test's own folder is open to nobody's children.
+    const auto configuration = root.getChildFile ("etc/boot.configuration");
+    configuration.getParentDirectory().createDirectory();
     configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {executablePath = \""
                                    + programs::copyTestChild (root).getFullPathName() + "\", arguments = \""
                                    + report.getFullPathName() + " 60000 0\"}]}\n");
@@ -130,6 +178,7 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const auto environment = readProcFile (child, "environ");
     EXPECT_TRUE (environment.contains ("USER=nobody\n")) << environment;
     EXPECT_TRUE (environment.contains ("DISPLAY=:5\n")) << environment;
+    EXPECT_TRUE (environment.contains ("XAUTHORITY=/run/user/5/gdm/Xauthority\n")) << environment;
 
     // Only the owner may reach the control socket.
     struct stat socketStatus {};
@@ -152,9 +201,16 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     }
     EXPECT_TRUE (waitForText (output, "Warning: Refused control code 100: commands are codes 128 to 255\n")) << output.loadFileAsString();
 
+    // The uninstaller's kill comes just before the stop: it is carried out all the same.
+    EXPECT_EQ (programs::run ("TorvoBoot", { "-c=startApplication" }).exitCode, 0);
+    ASSERT_TRUE (waitForOccurrences (output, "Launched ", 2)) << output.loadFileAsString();
+    const auto relaunched = findLastLaunchedProcessId (output.loadFileAsString());
+    EXPECT_EQ (programs::run ("TorvoBoot", { "-c=killApplication" }).exitCode, 0);
     boot.requestStop();
     EXPECT_TRUE (systemd.waitFor ("STOPPING=1"));
     EXPECT_EQ (boot.waitForExit (15000), 0);
+    EXPECT_FALSE (isAlive (relaunched)) << output.loadFileAsString();
+    programs::killAllOf (root.getChildFile (programs::executableName ("hostsys_test_child")));
 
     const auto text = output.loadFileAsString();
     EXPECT_TRUE (text.contains ("Interactive user already logged on at service start (session 7)\n")) << text;
@@ -165,4 +221,27 @@ TEST (ServiceRun, StartedBySystemdItServesTheLoggedOnUserAndStopsOnSigterm)
     const auto log = root.getChildFile (".config/Torvo Boot/logs/TorvoBoot.log").loadFileAsString();
     EXPECT_TRUE (log.contains (" Interactive user already logged on at service start (session 7)\n")) << log;
     EXPECT_TRUE (log.contains (" Loaded 1 managed application(s)\n")) << log;
+}
+
+// A root service runs what its configuration names: a file every user may
+// write is refused like a faulty one, and nothing of it is launched.
+TEST (RootRun, RefusesAConfigurationOthersMayWrite)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only a root service checks who may write its configuration";
+
+    TemporaryFolder folder;
+    const auto report = folder.get().getChildFile ("child.report");
+    const auto configuration = folder.get().getChildFile ("boot.configuration");
+    configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {executablePath = \""
+                                   + programs::copyTestChild (folder.get()).getFullPathName() + "\", arguments = \""
+                                   + report.getFullPathName() + " 60000 0\"}]}\n");
+    ASSERT_EQ (::chmod (configuration.getFullPathName().toRawUTF8(), 0666), 0);
+    ScopedEnvironment variable ("TORVO_BOOT_CONFIGURATION", configuration.getFullPathName());
+
+    const auto text = programs::runCopyUntilMonitoring (folder.get(), {});
+    EXPECT_TRUE (text.contains ("Error: Refused the boot configuration " + configuration.getFullPathName() + ": "
+                                + configuration.getFullPathName() + " may be written by every user - none of it is applied\n")) << text;
+    EXPECT_TRUE (text.contains ("Error: The boot configuration cannot be used - no application is launched\n")) << text;
+    EXPECT_FALSE (report.exists()) << text;
 }

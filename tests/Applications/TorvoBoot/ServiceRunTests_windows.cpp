@@ -127,6 +127,29 @@ namespace
         return queried ? status.dwCurrentState : 0;
     }
 
+    /** Writes a machine configuration that runs the child, installs the
+        service, starts it and waits until it has launched the child. */
+    void installAndStart (const juce::File& child, const juce::File& report)
+    {
+        const auto configuration = getMachineConfiguration();
+        configuration.getParentDirectory().createDirectory();
+        const auto quoted = [] (const juce::String& text) { return tav::StateTextWriter::formatText (text, true); };
+        ASSERT_TRUE (configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {"
+                                                    "executablePath = " + quoted (child.getFullPathName())
+                                                    + ", arguments = " + quoted (report.getFullPathName().quoted() + " 600000 0")
+                                                    + ", restartDelay = 0.2}]}\n"));
+        getLogFile().deleteFile();
+
+        const auto installed = programs::run ("TorvoBoot", { "-i" });
+        ASSERT_EQ (installed.exitCode, 0) << installed.output;
+        EXPECT_TRUE (installed.output.contains ("TorvoBoot daemon installed successfully"));
+
+        const auto started = runSystemProgram ("net start TorvoBoot");
+        EXPECT_EQ (started.exitCode, 0) << started.output;
+        ASSERT_TRUE (waitForLog ("Interactive user already logged on at service start (session ")) << getLogFile().loadFileAsString();
+        ASSERT_TRUE (waitForLog ("Launched ")) << getLogFile().loadFileAsString();
+        EXPECT_EQ (queryState(), (DWORD) SERVICE_RUNNING);
+    }
 }
 
 TEST (WindowsService, InstallsStartsObeysCommandsStopsAndUninstalls)
@@ -135,26 +158,9 @@ TEST (WindowsService, InstallsStartsObeysCommandsStopsAndUninstalls)
     const auto child = programs::copyTestChild (folder.get());
     const auto findChildren = [&] { return programs::findAllOf (child); };
     const auto killChildren = [&] { programs::killAllOf (child); };
-    const auto report = folder.get().getChildFile ("child.report");
     const auto configuration = getMachineConfiguration();
-    configuration.getParentDirectory().createDirectory();
-    const auto quoted = [] (const juce::String& text) { return tav::StateTextWriter::formatText (text, true); };
-    ASSERT_TRUE (configuration.replaceWithText ("TorvoBootConfiguration {applications = [ManagedApplication {"
-                                                "executablePath = " + quoted (child.getFullPathName())
-                                                + ", arguments = " + quoted (report.getFullPathName().quoted() + " 600000 0")
-                                                + ", restartDelay = 0.2}]}\n"));
-    getLogFile().deleteFile();
     killChildren();
-
-    const auto installed = programs::run ("TorvoBoot", { "-i" });
-    ASSERT_EQ (installed.exitCode, 0) << installed.output;
-    EXPECT_TRUE (installed.output.contains ("TorvoBoot daemon installed successfully"));
-
-    const auto started = runSystemProgram ("net start TorvoBoot");
-    EXPECT_EQ (started.exitCode, 0) << started.output;
-    ASSERT_TRUE (waitForLog ("Interactive user already logged on at service start (session ")) << getLogFile().loadFileAsString();
-    ASSERT_TRUE (waitForLog ("Launched ")) << getLogFile().loadFileAsString();
-    EXPECT_EQ (queryState(), (DWORD) SERVICE_RUNNING);
+    ASSERT_NO_FATAL_FAILURE (installAndStart (child, folder.get().getChildFile ("child.report")));
 
     // Killed from outside, the application comes back.
     killChildren();
@@ -204,4 +210,25 @@ TEST (WindowsService, InstallsStartsObeysCommandsStopsAndUninstalls)
 
     killChildren();
     configuration.deleteFile();
+}
+
+// The uninstaller sends its kill and stops the service at once: the kill is
+// carried out before the service thread ends.
+TEST (WindowsService, UninstallingARunningServiceEndsItsApplications)
+{
+    programs::TemporaryFolder folder;
+    const auto child = programs::copyTestChild (folder.get());
+    ASSERT_NO_FATAL_FAILURE (installAndStart (child, folder.get().getChildFile ("child.report")));
+
+    const auto removed = programs::run ("TorvoBoot", { "-u" });
+    EXPECT_EQ (removed.exitCode, 0) << removed.output;
+    EXPECT_EQ (queryState(), 0u) << "the service is gone";
+
+    for (int i = 0; i < 100 && ! programs::findAllOf (child).empty(); ++i)
+        juce::Thread::sleep (50);
+
+    EXPECT_TRUE (programs::findAllOf (child).empty()) << getLogFile().loadFileAsString();
+    EXPECT_TRUE (getLogFile().loadFileAsString().contains (") killed")) << getLogFile().loadFileAsString();
+    programs::killAllOf (child);
+    getMachineConfiguration().deleteFile();
 }

@@ -55,7 +55,7 @@ TEST_F (FakeSystemd, InstallWritesTheUnitThenReloadsAndEnables)
     const auto unit = juce::StringArray::fromLines (unitFile().loadFileAsString());
     const auto self = juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFullPathName();
 
-    for (const auto* line : { "[Unit]", "Description=Torvo Hostsys Test", "[Service]", "Type=notify", "KillMode=process",
+    for (const auto* line : { "[Unit]", "Description=Torvo Hostsys Test", "[Service]", "Type=notify", "Environment=TORVO_DAEMON=1", "KillMode=process",
                               "Restart=on-failure", "[Install]", "WantedBy=multi-user.target" })
         EXPECT_TRUE (unit.contains (line)) << line;
 

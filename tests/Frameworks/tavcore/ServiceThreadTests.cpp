@@ -6,6 +6,7 @@ using namespace tavtest;
 namespace
 {
     juce::File storeFile;
+    juce::String storeRefusal;      // why the store refuses its file; empty: it accepts it
 
     /** A configuration object with a file of its own, as the boot configuration has. */
     class Store : public Scene, public tav::PersistentObject
@@ -13,6 +14,11 @@ namespace
     public:
         juce::String getClassName() const override { return "TestStore"; }
         juce::File getPersistentFile() const override { return storeFile; }
+
+        juce::Result checkPersistentFile (const juce::File&) const override
+        {
+            return storeRefusal.isEmpty() ? juce::Result::ok() : juce::Result::fail (storeRefusal);
+        }
     };
 
     class TestService : public tav::Service
@@ -65,6 +71,7 @@ protected:
         library->addClass ("TestLogic", std::make_unique<tav::ClassOf<TestLogic>> ("ServiceLogic"));
         library->addClass ("TestService", std::make_unique<TestServiceClass>());
         storeFile = temporary.getFile();
+        storeRefusal = {};
     }
 
     juce::TemporaryFile temporary { ".configuration" };
@@ -98,8 +105,33 @@ TEST_F (ServiceThreads, AFaultyConfigurationIsReportedAndTheDefaultsKept)
 
     ASSERT_TRUE (thread.startTavThread (true));
     EXPECT_EQ (recorder.getLines(),
-               juce::StringArray (juce::String ("Error: " + storeFile.getFullPathName() + ":2:34: expected true or false, found \"perhaps\" - using the defaults"),
+               juce::StringArray (juce::String ("Error: " + storeFile.getFullPathName() + ":2:34: expected true or false, found \"perhaps\" - none of it is applied"),
                                     juce::String ("shapes: 0")));
+    EXPECT_TRUE (thread.getService()->getConfigurationLoadResult().failed());
+    thread.stopTavThread (1000);
+}
+
+TEST_F (ServiceThreads, AFileItsObjectRefusesIsNotLoadedAndTheLoadCountsAsFailed)
+{
+    ASSERT_TRUE (storeFile.replaceWithText ("TestStore {shapes = [TestShape {}]}"));
+    storeRefusal = "anyone may write it";
+
+    tav::ServiceThread<TestService> thread ("svc", nullptr);
+    auto& recorder = *new tav::RecordingExecutionContextView();
+    thread.getExecutionContext().addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+
+    ASSERT_TRUE (thread.startTavThread (true));
+    EXPECT_EQ (recorder.getLines(), juce::StringArray ({ "Error: anyone may write it - none of it is applied", "shapes: 0" }));
+    EXPECT_EQ (thread.getService()->getConfigurationLoadResult().getErrorMessage(), "anyone may write it");
+    thread.stopTavThread (1000);
+}
+
+TEST_F (ServiceThreads, AMissingFileKeepsTheDefaultsAndIsNoFailure)
+{
+    storeFile.deleteFile();
+    tav::ServiceThread<TestService> thread ("svc", nullptr);
+    ASSERT_TRUE (thread.startTavThread (true));
+    EXPECT_TRUE (thread.getService()->getConfigurationLoadResult().wasOk());
     thread.stopTavThread (1000);
 }
 
