@@ -1,10 +1,10 @@
 #pragma once
 
-#include "D2xxApi.h"
-#include "DriverLibrary.h"
-#include "SpiBridge.h"
+#include "ftd2xx/D2xxApi.h"
+#include "ftdi_mpsse/DriverLibrary.h"
+#include "ftdi_mpsse/ftdi_infra.h"
+#include "ftdi_mpsse/SpiBridge.h"
 #include "TestPlatform.h"
-#include "ftdi_infra.h"
 
 #include <gtest/gtest.h>
 
