@@ -1,14 +1,13 @@
-#include "BitmapImages.h"
-#include "CommandFifo.h"
-#include "CoprocessorCommands.h"
-#include "D2xxApi.h"
-#include "DisplayInit.h"
-#include "DisplayListWords.h"
-#include "DriverLibrary.h"
-#include "PngCodec.h"
-#include "ScopedEnvironment.h"
-#include "SimulatorCounters.h"
-#include "SpiBridge.h"
+#include "EVE/BitmapImages.h"
+#include "EVE/CommandFifo.h"
+#include "EVE/CoprocessorCommands.h"
+#include "EVE/DisplayInit.h"
+#include "EVE/DisplayListWords.h"
+#include "ftd2xx/D2xxApi.h"
+#include "ftd2xx/PngCodec.h"
+#include "ftd2xx_client/SimulatedDevices.h"
+#include "ftd2xx_client/SimulatorCounters.h"
+#include "ftdi_mpsse/SpiBridge.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +31,7 @@ namespace dl = vitrel::eve::dl;
 constexpr double spiClockHz = 1'000'000.0;
 constexpr double microframeSeconds = 125e-6;
 
-using Simulator = vitrel::test::SimulatorCounters;
+using Simulator = ftd2xxsim::SimulatorCounters;
 
 Simulator& simulator()
 {
@@ -173,7 +172,7 @@ BENCHMARK (StatusFrame)->Iterations (20)->Unit (benchmark::kMillisecond);
 
 int main (int argc, char** argv)
 {
-    const ScopedEnvironment devices ("FTD2XX_SIM_DEVICES", "FT232H:BT815");
+    ftd2xxsim::ScopedSimulatedDevices devices ("FT232H:BT815");
 
     if (! simulator().loaded())
     {

@@ -27,3 +27,20 @@ function(torvo_add_test name)
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
 endfunction()
+
+# Lets a test program load the simulated D2XX driver by the driver's name, as
+# it would find the real one: on Windows from the program's folder (bin/), on
+# Linux through the program's run path. Under the address sanitizer, whose
+# dlopen interceptor makes the loader search from the sanitizer's library
+# instead of from the program, the run path is not consulted, so the test
+# gets the simulator's folder in LD_LIBRARY_PATH as well.
+#   torvo_test_loads_simulator(<test executable>)
+function(torvo_test_loads_simulator name)
+    add_dependencies(${name} ftd2xx)
+    if(NOT WIN32)
+        set_target_properties(${name} PROPERTIES BUILD_RPATH $<TARGET_FILE_DIR:ftd2xx>)
+        if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=[^ ]*address")
+            set_tests_properties(${name} PROPERTIES ENVIRONMENT "LD_LIBRARY_PATH=$<TARGET_FILE_DIR:ftd2xx>")
+        endif()
+    endif()
+endfunction()

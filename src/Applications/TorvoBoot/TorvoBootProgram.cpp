@@ -11,10 +11,12 @@
 #include <tavcore/DynamicallyLinkedLibrary.h>
 #include <tavcore/FileExecutionContextView.h>
 #include <tavcore/Library.h>
+#include <torvo/TorvoVersion.h>
 #include <tavcore/StandardOutputExecutionContextView.h>
 
 TorvoBootProgram::TorvoBootProgram()
-    : Program ("Torvo Boot", "Torvo Live", TORVO_VERSION_MAJOR, TORVO_VERSION_MINOR, TORVO_VERSION_PATCH, TORVO_BUILD_IDENTIFIER),
+    : Program ("Torvo Boot", torvo::version::releaseLabel, torvo::version::versionMajor, torvo::version::versionMinor,
+               torvo::version::versionPatch, torvo::version::buildIdentifier),
       serviceThread ("boot", this)
 {
     setProcessEcoMode (true);

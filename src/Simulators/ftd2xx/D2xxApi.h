@@ -1,60 +1,20 @@
 #pragma once
 
-#include <cstdint>
+#include "d2xx/D2xx.h"
 
-// The D2XX interface as this simulator implements it: the driver's types and
-// the entry points a client resolves by name, plus two entry points of the
-// simulator's own for reading its counters.
+#include <cstdint>
+#include <type_traits>
+
+// The D2XX entry points this simulator exports, in the driver's interface,
+// plus entry points of the simulator's own for its counters and its
+// simulated display controller.
 
 #if defined(_WIN32)
  #define FTSIM_EXPORT extern "C" __declspec(dllexport)
- #define FTSIM_CALL __stdcall
 #else
  #define FTSIM_EXPORT extern "C" __attribute__((visibility ("default")))
- #define FTSIM_CALL
 #endif
-
-namespace ftd2xxsim
-{
-
-using Handle = void*;
-using Status = std::uint32_t;
-
-/** Driver statuses the simulator answers with. */
-enum : Status
-{
-    ok = 0,
-    invalidHandle = 1,
-    deviceNotFound = 2,
-    deviceNotOpened = 3,
-    invalidParameter = 6,
-    invalidArgs = 16
-};
-
-/** Device types, in the driver's numbering. */
-enum DeviceType : std::uint32_t
-{
-    typeFt2232c = 4,
-    typeFt232r = 5,
-    typeFt2232h = 6,
-    typeFt4232h = 7,
-    typeFt232h = 8,
-    typeFtX = 9
-};
-
-/** One device-list entry in the driver's layout. */
-struct DeviceListNode
-{
-    std::uint32_t flags;
-    std::uint32_t type;
-    std::uint32_t id;
-    std::uint32_t locationId;
-    char serialNumber[16];
-    char description[64];
-    Handle handle;
-};
-
-} // namespace ftd2xxsim
+#define FTSIM_CALL D2XX_CALL
 
 /** What the simulator has counted since it was loaded or its counters were reset. */
 struct FTSimStatistics
@@ -70,24 +30,43 @@ struct FTSimStatistics
     std::uint64_t controllerDataBytes; ///< value bytes a display controller took or gave (no address, dummy or command bytes)
 };
 
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_GetLibraryVersion (std::uint32_t* version);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_CreateDeviceInfoList (std::uint32_t* count);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_GetDeviceInfoList (ftd2xxsim::DeviceListNode* nodes, std::uint32_t* count);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_Open (int index, ftd2xxsim::Handle* handle);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_Close (ftd2xxsim::Handle handle);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_ResetDevice (ftd2xxsim::Handle handle);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_Purge (ftd2xxsim::Handle handle, std::uint32_t mask);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_SetUSBParameters (ftd2xxsim::Handle handle, std::uint32_t in, std::uint32_t out);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_SetChars (ftd2xxsim::Handle handle, std::uint8_t event, std::uint8_t eventOn,
-                                                        std::uint8_t error, std::uint8_t errorOn);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_SetTimeouts (ftd2xxsim::Handle handle, std::uint32_t readMs, std::uint32_t writeMs);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_SetLatencyTimer (ftd2xxsim::Handle handle, std::uint8_t ms);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_SetBitMode (ftd2xxsim::Handle handle, std::uint8_t mask, std::uint8_t mode);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_GetQueueStatus (ftd2xxsim::Handle handle, std::uint32_t* waiting);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_Read (ftd2xxsim::Handle handle, void* buffer, std::uint32_t size, std::uint32_t* received);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_Write (ftd2xxsim::Handle handle, void* buffer, std::uint32_t size, std::uint32_t* written);
-FTSIM_EXPORT ftd2xxsim::Status FTSIM_CALL FT_GetDeviceInfo (ftd2xxsim::Handle handle, std::uint32_t* type, std::uint32_t* id,
-                                                             char* serialNumber, char* description, void* reserved);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_GetLibraryVersion (std::uint32_t* version);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_CreateDeviceInfoList (std::uint32_t* count);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_GetDeviceInfoList (FT_DEVICE_LIST_INFO_NODE* nodes, std::uint32_t* count);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_Open (int index, FT_HANDLE* handle);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_Close (FT_HANDLE handle);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_ResetDevice (FT_HANDLE handle);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_Purge (FT_HANDLE handle, std::uint32_t mask);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_SetUSBParameters (FT_HANDLE handle, std::uint32_t in, std::uint32_t out);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_SetChars (FT_HANDLE handle, std::uint8_t event, std::uint8_t eventOn,
+                                                std::uint8_t error, std::uint8_t errorOn);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_SetTimeouts (FT_HANDLE handle, std::uint32_t readMs, std::uint32_t writeMs);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_SetLatencyTimer (FT_HANDLE handle, std::uint8_t ms);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_SetBitMode (FT_HANDLE handle, std::uint8_t mask, std::uint8_t mode);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_GetQueueStatus (FT_HANDLE handle, std::uint32_t* waiting);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_Read (FT_HANDLE handle, void* buffer, std::uint32_t size, std::uint32_t* received);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_Write (FT_HANDLE handle, void* buffer, std::uint32_t size, std::uint32_t* written);
+FTSIM_EXPORT FT_STATUS FTSIM_CALL FT_GetDeviceInfo (FT_HANDLE handle, FT_DEVICE* type, std::uint32_t* id,
+                                                     char* serialNumber, char* description, void* reserved);
+
+// A client casts each resolved address to the interface's pointer type, so
+// every export must have exactly that type.
+static_assert (std::is_same_v<decltype (&FT_GetLibraryVersion), FT_GetLibraryVersion_t>);
+static_assert (std::is_same_v<decltype (&FT_CreateDeviceInfoList), FT_CreateDeviceInfoList_t>);
+static_assert (std::is_same_v<decltype (&FT_GetDeviceInfoList), FT_GetDeviceInfoList_t>);
+static_assert (std::is_same_v<decltype (&FT_Open), FT_Open_t>);
+static_assert (std::is_same_v<decltype (&FT_Close), FT_Close_t>);
+static_assert (std::is_same_v<decltype (&FT_ResetDevice), FT_ResetDevice_t>);
+static_assert (std::is_same_v<decltype (&FT_Purge), FT_Purge_t>);
+static_assert (std::is_same_v<decltype (&FT_SetUSBParameters), FT_SetUSBParameters_t>);
+static_assert (std::is_same_v<decltype (&FT_SetChars), FT_SetChars_t>);
+static_assert (std::is_same_v<decltype (&FT_SetTimeouts), FT_SetTimeouts_t>);
+static_assert (std::is_same_v<decltype (&FT_SetLatencyTimer), FT_SetLatencyTimer_t>);
+static_assert (std::is_same_v<decltype (&FT_SetBitMode), FT_SetBitMode_t>);
+static_assert (std::is_same_v<decltype (&FT_GetQueueStatus), FT_GetQueueStatus_t>);
+static_assert (std::is_same_v<decltype (&FT_Read), FT_Read_t>);
+static_assert (std::is_same_v<decltype (&FT_Write), FT_Write_t>);
+static_assert (std::is_same_v<decltype (&FT_GetDeviceInfo), FT_GetDeviceInfo_t>);
 
 /** Copies the simulator's counters. */
 FTSIM_EXPORT void FTSIM_CALL FTSim_GetStatistics (FTSimStatistics* statistics);

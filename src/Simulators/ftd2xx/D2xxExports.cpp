@@ -11,12 +11,12 @@ namespace
 
 /** Runs action on the channel of an open handle under the bus lock; FT_INVALID_HANDLE for anything else. */
 template <typename Action>
-Status withChannel (Handle handle, Action action)
+FT_STATUS withChannel (FT_HANDLE handle, Action action)
 {
     auto& bus = SimulatedBus::instance();
     std::lock_guard<std::mutex> guard (bus.lock);
     auto* channel = bus.find (handle);
-    return channel != nullptr ? action (*channel) : invalidHandle;
+    return channel != nullptr ? action (*channel) : FT_INVALID_HANDLE;
 }
 
 /** A transfer size the driver accepts: a multiple of 64 from 64 to 65536. */
@@ -27,31 +27,31 @@ bool isTransferSize (std::uint32_t size) noexcept
 
 } // namespace
 
-Status FTSIM_CALL FT_GetLibraryVersion (std::uint32_t* version)
+FT_STATUS FTSIM_CALL FT_GetLibraryVersion (std::uint32_t* version)
 {
     if (version == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
     *version = 0x00010000;
-    return ok;
+    return FT_OK;
 }
 
-Status FTSIM_CALL FT_CreateDeviceInfoList (std::uint32_t* count)
+FT_STATUS FTSIM_CALL FT_CreateDeviceInfoList (std::uint32_t* count)
 {
     if (count == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
     auto& bus = SimulatedBus::instance();
     std::lock_guard<std::mutex> guard (bus.lock);
     bus.rescan();
     *count = static_cast<std::uint32_t> (bus.channels().size());
-    return ok;
+    return FT_OK;
 }
 
-Status FTSIM_CALL FT_GetDeviceInfoList (DeviceListNode* nodes, std::uint32_t* count)
+FT_STATUS FTSIM_CALL FT_GetDeviceInfoList (FT_DEVICE_LIST_INFO_NODE* nodes, std::uint32_t* count)
 {
     if (nodes == nullptr || count == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
     auto& bus = SimulatedBus::instance();
     std::lock_guard<std::mutex> guard (bus.lock);
@@ -64,82 +64,82 @@ Status FTSIM_CALL FT_GetDeviceInfoList (DeviceListNode* nodes, std::uint32_t* co
         nodes[i] = channels[i]->node();
 
     *count = static_cast<std::uint32_t> (n);
-    return ok;
+    return FT_OK;
 }
 
-Status FTSIM_CALL FT_Open (int index, Handle* handle)
+FT_STATUS FTSIM_CALL FT_Open (int index, FT_HANDLE* handle)
 {
     if (handle == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
     auto& bus = SimulatedBus::instance();
     std::lock_guard<std::mutex> guard (bus.lock);
     auto* channel = bus.open (index);
 
     if (channel == nullptr)
-        return index >= 0 && static_cast<std::size_t> (index) < bus.channels().size() ? deviceNotOpened : deviceNotFound;
+        return index >= 0 && static_cast<std::size_t> (index) < bus.channels().size() ? FT_DEVICE_NOT_OPENED : FT_DEVICE_NOT_FOUND;
 
     *handle = channel;
-    return ok;
+    return FT_OK;
 }
 
-Status FTSIM_CALL FT_Close (Handle handle)
+FT_STATUS FTSIM_CALL FT_Close (FT_HANDLE handle)
 {
     auto& bus = SimulatedBus::instance();
     std::lock_guard<std::mutex> guard (bus.lock);
-    return bus.close (handle) ? ok : invalidHandle;
+    return bus.close (handle) ? FT_OK : FT_INVALID_HANDLE;
 }
 
-Status FTSIM_CALL FT_ResetDevice (Handle handle)
+FT_STATUS FTSIM_CALL FT_ResetDevice (FT_HANDLE handle)
 {
-    return withChannel (handle, [] (SimulatedChannel& c) { c.resetDevice(); return ok; });
+    return withChannel (handle, [] (SimulatedChannel& c) { c.resetDevice(); return FT_OK; });
 }
 
-Status FTSIM_CALL FT_Purge (Handle handle, std::uint32_t mask)
+FT_STATUS FTSIM_CALL FT_Purge (FT_HANDLE handle, std::uint32_t mask)
 {
-    return withChannel (handle, [mask] (SimulatedChannel& c) { c.purge (mask); return ok; });
+    return withChannel (handle, [mask] (SimulatedChannel& c) { c.purge (mask); return FT_OK; });
 }
 
-Status FTSIM_CALL FT_SetUSBParameters (Handle handle, std::uint32_t in, std::uint32_t out)
+FT_STATUS FTSIM_CALL FT_SetUSBParameters (FT_HANDLE handle, std::uint32_t in, std::uint32_t out)
 {
     return withChannel (handle, [=] (SimulatedChannel&)
     {
-        return isTransferSize (in) && (out == 0 || isTransferSize (out)) ? ok : invalidParameter;
+        return isTransferSize (in) && (out == 0 || isTransferSize (out)) ? FT_OK : FT_INVALID_PARAMETER;
     });
 }
 
-Status FTSIM_CALL FT_SetChars (Handle handle, std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t)
+FT_STATUS FTSIM_CALL FT_SetChars (FT_HANDLE handle, std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t)
 {
-    return withChannel (handle, [] (SimulatedChannel&) { return ok; });
+    return withChannel (handle, [] (SimulatedChannel&) { return FT_OK; });
 }
 
-Status FTSIM_CALL FT_SetTimeouts (Handle handle, std::uint32_t, std::uint32_t)
+FT_STATUS FTSIM_CALL FT_SetTimeouts (FT_HANDLE handle, std::uint32_t, std::uint32_t)
 {
-    return withChannel (handle, [] (SimulatedChannel&) { return ok; });
+    return withChannel (handle, [] (SimulatedChannel&) { return FT_OK; });
 }
 
-Status FTSIM_CALL FT_SetLatencyTimer (Handle handle, std::uint8_t)
+FT_STATUS FTSIM_CALL FT_SetLatencyTimer (FT_HANDLE handle, std::uint8_t)
 {
-    return withChannel (handle, [] (SimulatedChannel&) { return ok; });
+    return withChannel (handle, [] (SimulatedChannel&) { return FT_OK; });
 }
 
-Status FTSIM_CALL FT_SetBitMode (Handle handle, std::uint8_t, std::uint8_t mode)
+FT_STATUS FTSIM_CALL FT_SetBitMode (FT_HANDLE handle, std::uint8_t, std::uint8_t mode)
 {
-    return withChannel (handle, [mode] (SimulatedChannel& c) { c.setBitMode (mode); return ok; });
+    return withChannel (handle, [mode] (SimulatedChannel& c) { c.setBitMode (mode); return FT_OK; });
 }
 
-Status FTSIM_CALL FT_GetQueueStatus (Handle handle, std::uint32_t* waiting)
+FT_STATUS FTSIM_CALL FT_GetQueueStatus (FT_HANDLE handle, std::uint32_t* waiting)
 {
     if (waiting == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
-    return withChannel (handle, [waiting] (SimulatedChannel& c) { *waiting = c.waiting(); return ok; });
+    return withChannel (handle, [waiting] (SimulatedChannel& c) { *waiting = c.waiting(); return FT_OK; });
 }
 
-Status FTSIM_CALL FT_Read (Handle handle, void* buffer, std::uint32_t size, std::uint32_t* received)
+FT_STATUS FTSIM_CALL FT_Read (FT_HANDLE handle, void* buffer, std::uint32_t size, std::uint32_t* received)
 {
     if (buffer == nullptr || received == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
     return withChannel (handle, [=] (SimulatedChannel& c)
     {
@@ -152,14 +152,14 @@ Status FTSIM_CALL FT_Read (Handle handle, void* buffer, std::uint32_t size, std:
         if (*received < size)
             ++stats.readShortfalls;
 
-        return ok;
+        return FT_OK;
     });
 }
 
-Status FTSIM_CALL FT_Write (Handle handle, void* buffer, std::uint32_t size, std::uint32_t* written)
+FT_STATUS FTSIM_CALL FT_Write (FT_HANDLE handle, void* buffer, std::uint32_t size, std::uint32_t* written)
 {
     if (buffer == nullptr || written == nullptr)
-        return invalidParameter;
+        return FT_INVALID_PARAMETER;
 
     return withChannel (handle, [=] (SimulatedChannel& c)
     {
@@ -168,23 +168,23 @@ Status FTSIM_CALL FT_Write (Handle handle, void* buffer, std::uint32_t size, std
         stats.bytesWritten += size;
         c.write (static_cast<const std::uint8_t*> (buffer), size);
         *written = size;
-        return ok;
+        return FT_OK;
     });
 }
 
-Status FTSIM_CALL FT_GetDeviceInfo (Handle handle, std::uint32_t* type, std::uint32_t* id, char* serialNumber,
+FT_STATUS FTSIM_CALL FT_GetDeviceInfo (FT_HANDLE handle, FT_DEVICE* type, std::uint32_t* id, char* serialNumber,
                                     char* description, void*)
 {
     return withChannel (handle, [=] (SimulatedChannel& c)
     {
         const auto node = c.node();
 
-        if (type != nullptr) *type = node.type;
-        if (id != nullptr) *id = node.id;
-        if (serialNumber != nullptr) std::memcpy (serialNumber, node.serialNumber, sizeof (node.serialNumber));
-        if (description != nullptr) std::memcpy (description, node.description, sizeof (node.description));
+        if (type != nullptr) *type = node.Type;
+        if (id != nullptr) *id = node.ID;
+        if (serialNumber != nullptr) std::memcpy (serialNumber, node.SerialNumber, sizeof (node.SerialNumber));
+        if (description != nullptr) std::memcpy (description, node.Description, sizeof (node.Description));
 
-        return ok;
+        return FT_OK;
     });
 }
 

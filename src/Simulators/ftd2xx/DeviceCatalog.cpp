@@ -12,7 +12,7 @@ namespace
 struct ChipModel
 {
     const char* name;
-    DeviceType type;
+    FT_DEVICE type;
     std::uint16_t productId;
     int ports;              ///< list entries (0 for a single-channel chip, which has port 0)
     int mpssePorts;         ///< ports A.. that have an engine
@@ -20,13 +20,13 @@ struct ChipModel
 };
 
 constexpr ChipModel chips[] = {
-    { "FT232H", typeFt232h, 0x6014, 0, 1, "Single RS232-HS" },
-    { "FT2232H", typeFt2232h, 0x6010, 2, 2, "Dual RS232-HS" },
-    { "FT4232H", typeFt4232h, 0x6011, 4, 2, "Quad RS232-HS" },
-    { "FT2232C", typeFt2232c, 0x6010, 2, 1, "Dual RS232" },
-    { "FT2232D", typeFt2232c, 0x6010, 2, 1, "Dual RS232" },
-    { "FT232R", typeFt232r, 0x6001, 0, 0, "FT232R USB UART" },
-    { "FT230X", typeFtX, 0x6015, 0, 0, "FT230X Basic UART" },
+    { "FT232H", FT_DEVICE_232H, 0x6014, 0, 1, "Single RS232-HS" },
+    { "FT2232H", FT_DEVICE_2232H, 0x6010, 2, 2, "Dual RS232-HS" },
+    { "FT4232H", FT_DEVICE_4232H, 0x6011, 4, 2, "Quad RS232-HS" },
+    { "FT2232C", FT_DEVICE_2232C, 0x6010, 2, 1, "Dual RS232" },
+    { "FT2232D", FT_DEVICE_2232C, 0x6010, 2, 1, "Dual RS232" },
+    { "FT232R", FT_DEVICE_232R, 0x6001, 0, 0, "FT232R USB UART" },
+    { "FT230X", FT_DEVICE_X_SERIES, 0x6015, 0, 0, "FT230X Basic UART" },
 };
 
 const ChipModel* findChip (const std::string& name) noexcept
@@ -41,16 +41,16 @@ const ChipModel* findChip (const std::string& name) noexcept
 ChannelDescription describeChannel (const ChipModel& chip, int deviceNumber, int port, const std::string& slave)
 {
     ChannelDescription c;
-    c.node.type = chip.type;
-    c.node.id = (0x0403u << 16) | chip.productId;
-    c.node.locationId = static_cast<std::uint32_t> ((deviceNumber << 4) | port);
-    c.node.flags = 0x2; // high speed
+    c.node.Type = chip.type;
+    c.node.ID = (0x0403u << 16) | chip.productId;
+    c.node.LocId = static_cast<std::uint32_t> ((deviceNumber << 4) | port);
+    c.node.Flags = 0x2; // high speed
     const char portLetter = port == 0 ? '\0' : static_cast<char> ('A' + port - 1);
-    std::snprintf (c.node.serialNumber, sizeof (c.node.serialNumber), "FTSIM%03u%c", static_cast<unsigned> (deviceNumber) % 1000u, portLetter);
+    std::snprintf (c.node.SerialNumber, sizeof (c.node.SerialNumber), "FTSIM%03u%c", static_cast<unsigned> (deviceNumber) % 1000u, portLetter);
     if (port == 0)
-        std::snprintf (c.node.description, sizeof (c.node.description), "%s", chip.description);
+        std::snprintf (c.node.Description, sizeof (c.node.Description), "%s", chip.description);
     else
-        std::snprintf (c.node.description, sizeof (c.node.description), "%s %c", chip.description, portLetter);
+        std::snprintf (c.node.Description, sizeof (c.node.Description), "%s %c", chip.description, portLetter);
     c.hasMpsse = chip.ports == 0 ? chip.mpssePorts > 0 : port <= chip.mpssePorts;
     c.slave = slave;
     return c;

@@ -11,7 +11,7 @@ namespace ftd2xxsim
 /** One device-list entry the simulator offers: a chip's channel. */
 struct ChannelDescription
 {
-    DeviceListNode node {};
+    FT_DEVICE_LIST_INFO_NODE node {};
     bool hasMpsse = false;       ///< whether the channel's port has an MPSSE engine
     std::string slave;           ///< the chip wired to its SPI pins ("" for none)
 };

@@ -51,7 +51,7 @@ SimulatedChannel* SimulatedBus::open (int index)
     return channel.get();
 }
 
-SimulatedChannel* SimulatedBus::find (Handle handle) const
+SimulatedChannel* SimulatedBus::find (FT_HANDLE handle) const
 {
     const auto found = openHandles.find (handle);
     return found != openHandles.end() ? found->second.get() : nullptr;
@@ -68,7 +68,7 @@ Bt815* SimulatedBus::displayController()
     return nullptr;
 }
 
-bool SimulatedBus::close (Handle handle)
+bool SimulatedBus::close (FT_HANDLE handle)
 {
     const auto found = openHandles.find (handle);
 

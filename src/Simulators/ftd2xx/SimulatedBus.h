@@ -36,10 +36,10 @@ public:
     SimulatedChannel* open (int index);
 
     /** The channel of an open handle, or null. */
-    SimulatedChannel* find (Handle handle) const;
+    SimulatedChannel* find (FT_HANDLE handle) const;
 
     /** Closes an open handle; false when it is not one. */
-    bool close (Handle handle);
+    bool close (FT_HANDLE handle);
 
     /** The BT815 of the first channel that has one, scanning the device list first; null when none has. */
     Bt815* displayController();
@@ -48,7 +48,7 @@ public:
 
 private:
     std::vector<std::shared_ptr<SimulatedChannel>> list;
-    std::map<Handle, std::shared_ptr<SimulatedChannel>> openHandles;
+    std::map<FT_HANDLE, std::shared_ptr<SimulatedChannel>> openHandles;
     std::string scannedDevices;
     bool scanned = false;
 };

@@ -20,14 +20,14 @@ SimulatedChannel::SimulatedChannel (ChannelDescription d, FTSimStatistics& stati
     mpsse.attach (slave.get());
 }
 
-DeviceListNode SimulatedChannel::node() const noexcept
+FT_DEVICE_LIST_INFO_NODE SimulatedChannel::node() const noexcept
 {
     auto n = description.node;
 
     if (open)
-        n.flags |= 0x1;
+        n.Flags |= 0x1;
 
-    n.handle = open ? const_cast<SimulatedChannel*> (this) : nullptr;
+    n.ftHandle = open ? const_cast<SimulatedChannel*> (this) : nullptr;
     return n;
 }
 

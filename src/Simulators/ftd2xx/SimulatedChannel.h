@@ -20,7 +20,7 @@ public:
     SimulatedChannel (ChannelDescription description, FTSimStatistics& statistics);
 
     /** The entry as the device list shows it. */
-    DeviceListNode node() const noexcept;
+    FT_DEVICE_LIST_INFO_NODE node() const noexcept;
 
     /** Marks the channel open or closed (closing leaves the bit mode). */
     void setOpen (bool open) noexcept;

@@ -1,4 +1,4 @@
-#include "DeviceCatalog.h"
+#include "ftd2xx/DeviceCatalog.h"
 
 #include <gmock/gmock.h>
 
@@ -33,10 +33,10 @@ TEST_P (Catalog, ListsOneEntryPerChannelInOrder)
     {
         SCOPED_TRACE (i);
         const auto& expected = GetParam().entries[i];
-        EXPECT_EQ (channels[i].node.type, expected.type);
-        EXPECT_EQ (channels[i].node.locationId, expected.locationId);
+        EXPECT_EQ (channels[i].node.Type, expected.type);
+        EXPECT_EQ (channels[i].node.LocId, expected.locationId);
         EXPECT_EQ (channels[i].hasMpsse, expected.hasMpsse);
-        EXPECT_EQ (channels[i].node.description, expected.description);
+        EXPECT_EQ (channels[i].node.Description, expected.description);
     }
 }
 

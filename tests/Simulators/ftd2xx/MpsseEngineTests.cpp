@@ -1,4 +1,4 @@
-#include "MpsseEngine.h"
+#include "ftd2xx/MpsseEngine.h"
 
 #include <gmock/gmock.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "D2xxApi.h"
-#include "SimulatorCounters.h"
-#include "DriverLibrary.h"
+#include "ftd2xx/D2xxApi.h"
+#include "ftd2xx_client/SimulatorCounters.h"
+#include "ftdi_mpsse/DriverLibrary.h"
+#include "ftdi_mpsse/ftdi_infra.h"
+#include "ftdi_mpsse/ftdi_spi.h"
+#include "ftdi_mpsse/SpiBridge.h"
 #include "ScopedEnvironment.h"
-#include "SpiBridge.h"
-#include "ftdi_infra.h"
-#include "ftdi_spi.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ protected:
         return handle;
     }
 
-    SimulatorCounters counters;
+    ftd2xxsim::SimulatorCounters counters;
     std::vector<FT_HANDLE> opened;
 };
 

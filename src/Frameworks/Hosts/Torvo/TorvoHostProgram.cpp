@@ -3,6 +3,7 @@
 #include <torvocore/TorvoCoreLibrary.h>
 #include <tavcore/Library.h>
 #include <tavcore/StandardOutputExecutionContextView.h>
+#include <torvo/TorvoVersion.h>
 
 namespace
 {
@@ -10,7 +11,8 @@ namespace
 }
 
 TorvoHostProgram::TorvoHostProgram()
-    : Program ("Torvo", "Torvo Live", TORVO_VERSION_MAJOR, TORVO_VERSION_MINOR, TORVO_VERSION_PATCH, TORVO_BUILD_IDENTIFIER)
+    : Program ("Torvo", torvo::version::releaseLabel, torvo::version::versionMajor, torvo::version::versionMinor,
+               torvo::version::versionPatch, torvo::version::buildIdentifier)
 {
 }
 

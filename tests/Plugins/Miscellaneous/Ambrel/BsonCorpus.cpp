@@ -36,6 +36,13 @@ namespace
 }
 
 //==============================================================================
+juce::File bsonCorpusFolder()
+{
+    const auto fromEnvironment = juce::SystemStats::getEnvironmentVariable ("TORVO_BSON_CORPUS_DIR", {});
+    return juce::File::getCurrentWorkingDirectory().getChildFile (fromEnvironment.isNotEmpty() ? fromEnvironment
+                                                                                             : juce::String (TORVO_BSON_CORPUS_DIR));
+}
+
 std::vector<BsonCorpusCase> loadBsonCorpus (const juce::File& folder)
 {
     std::vector<BsonCorpusCase> cases;

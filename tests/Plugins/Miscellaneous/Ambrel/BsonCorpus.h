@@ -22,6 +22,11 @@ struct BsonCorpusCase
     std::vector<juce::uint8> canonical; // the expected re-encoding; empty for decode errors
 };
 
+/** The folder of the corpus: the environment variable TORVO_BSON_CORPUS_DIR
+    when it is set, otherwise the folder the build was configured with.
+*/
+juce::File bsonCorpusFolder();
+
 /** Reads every JSON file of the corpus folder: the canonical and degenerate
     encodings of its valid cases and the inputs of its decode errors. The
     Extended JSON parts are not read.

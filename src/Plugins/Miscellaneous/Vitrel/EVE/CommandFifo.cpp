@@ -2,7 +2,7 @@
 
 #include "EveRegisters.h"
 #include "EveTransport.h"
-#include "SpiBridge.h"
+#include "ftdi_mpsse/SpiBridge.h"
 
 #include <cstdio>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include "DisplayTimings.h"
 #include "EveRegisters.h"
 #include "EveTransport.h"
-#include "SpiBridge.h"
+#include "ftdi_mpsse/SpiBridge.h"
 #include "St7789vPanel.h"
 #include "TouchPatches.h"
 

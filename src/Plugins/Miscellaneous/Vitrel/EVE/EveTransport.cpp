@@ -1,7 +1,7 @@
 #include "EveTransport.h"
 
 #include "EveRegisters.h"
-#include "SpiBridge.h"
+#include "ftdi_mpsse/SpiBridge.h"
 
 #include <chrono>
 #include <thread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "D2xx.h"
+#include "D2xxFunctions.h"
 
 #include <cstdint>
 

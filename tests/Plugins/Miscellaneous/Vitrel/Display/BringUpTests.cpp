@@ -1,8 +1,8 @@
-#include "CommandFifo.h"
-#include "DisplayInit.h"
-#include "EveRegisters.h"
+#include "EVE/CommandFifo.h"
+#include "EVE/DisplayInit.h"
+#include "EVE/EveRegisters.h"
+#include "EVE/TouchPatches.h"
 #include "SimulatedDisplay.h"
-#include "TouchPatches.h"
 
 #include <gmock/gmock.h>
 #include <zlib.h>

@@ -1,8 +1,8 @@
-#include "BitmapImages.h"
-#include "CoprocessorCommands.h"
-#include "DisplayListWords.h"
-#include "CommandFifo.h"
-#include "PngCodec.h"
+#include "EVE/BitmapImages.h"
+#include "EVE/CommandFifo.h"
+#include "EVE/CoprocessorCommands.h"
+#include "EVE/DisplayListWords.h"
+#include "ftd2xx/PngCodec.h"
 #include "SimulatedDisplay.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
 #include "SimulatedDisplay.h"
 
-#include "DisplayInit.h"
+#include "EVE/DisplayInit.h"
 
 #include <cstdio>
 

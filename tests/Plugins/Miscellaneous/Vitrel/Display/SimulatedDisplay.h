@@ -1,11 +1,11 @@
 #pragma once
 
-#include "D2xxApi.h"
-#include "DriverLibrary.h"
+#include "ftd2xx/D2xxApi.h"
+#include "ftdi_mpsse/DriverLibrary.h"
+#include "ftdi_mpsse/ftdi_infra.h"
+#include "ftdi_mpsse/SpiBridge.h"
 #include "ScopedEnvironment.h"
-#include "SpiBridge.h"
 #include "TestPlatform.h"
-#include "ftdi_infra.h"
 
 #include <gtest/gtest.h>
 

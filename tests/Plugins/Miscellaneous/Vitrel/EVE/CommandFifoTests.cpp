@@ -1,6 +1,6 @@
-#include "CoprocessorCommands.h"
+#include "EVE/CoprocessorCommands.h"
+#include "EVE/EveTransport.h"
 #include "EveFixture.h"
-#include "EveTransport.h"
 
 #include <gmock/gmock.h>
 

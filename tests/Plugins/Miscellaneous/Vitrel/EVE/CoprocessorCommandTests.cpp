@@ -1,5 +1,5 @@
-#include "BitmapImages.h"
-#include "CoprocessorCommands.h"
+#include "EVE/BitmapImages.h"
+#include "EVE/CoprocessorCommands.h"
 #include "EveFixture.h"
 
 #include <gmock/gmock.h>

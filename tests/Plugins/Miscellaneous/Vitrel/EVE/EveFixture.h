@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandFifo.h"
-#include "EveRegisters.h"
+#include "EVE/CommandFifo.h"
+#include "EVE/EveRegisters.h"
 #include "RecordingSpiBus.h"
 
 #include <gtest/gtest.h>

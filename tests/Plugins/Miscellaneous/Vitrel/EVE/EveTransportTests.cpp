@@ -1,5 +1,5 @@
+#include "EVE/EveTransport.h"
 #include "EveFixture.h"
-#include "EveTransport.h"
 
 #include <gmock/gmock.h>
 

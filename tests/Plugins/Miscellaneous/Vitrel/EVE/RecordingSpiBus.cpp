@@ -1,7 +1,7 @@
 #include "RecordingSpiBus.h"
 
-#include "EveRegisters.h"
-#include "SpiBridge.h"
+#include "EVE/EveRegisters.h"
+#include "ftdi_mpsse/SpiBridge.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ftdi_mpsse/ftdi_infra.h"
+#include "ftdi_mpsse/ftdi_spi.h"
+#include "ftdi_mpsse/SpiBridge.h"
 #include "RecordingD2xx.h"
-#include "SpiBridge.h"
-#include "ftdi_infra.h"
-#include "ftdi_spi.h"
 
 #include <gtest/gtest.h>
 

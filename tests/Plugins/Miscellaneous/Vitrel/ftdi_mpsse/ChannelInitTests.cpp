@@ -1,5 +1,5 @@
 #include "BridgeFixture.h"
-#include "MpsseEngine.h"
+#include "ftdi_mpsse/MpsseEngine.h"
 
 #include <gmock/gmock.h>
 

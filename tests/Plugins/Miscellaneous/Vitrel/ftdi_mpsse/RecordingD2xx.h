@@ -1,6 +1,6 @@
 #pragma once
 
-#include "D2xx.h"
+#include "ftdi_mpsse/D2xxFunctions.h"
 
 #include <cstdint>
 #include <deque>

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
-// The D2XX driver's types and entry points as the bridge layer sees them. The
-// driver is a separate library loaded at run time, so only function pointer
-// types are declared here, never the functions themselves.
+// The binary interface of the FTDI D2XX driver library, as its programmer's
+// guide describes it: the types, the device-list entry and the entry points
+// by signature. The bridge layer loads a library of this interface at run
+// time and the simulator is one, so both take every type from here and a
+// mismatch between them stops the build instead of corrupting a call.
 
 #if defined(_WIN32)
  #define D2XX_CALL __stdcall
@@ -21,29 +24,32 @@ using FT_STATUS = std::uint32_t;
 /** The chip family of a device, in the driver's numbering. */
 using FT_DEVICE = std::uint32_t;
 
-/** Statuses the bridge layer produces or reacts to, in the driver's numbering. */
+/** Driver statuses, in the driver's numbering. */
 enum D2xxStatus : FT_STATUS
 {
     FT_OK = 0,
     FT_INVALID_HANDLE = 1,
     FT_DEVICE_NOT_FOUND = 2,
+    FT_DEVICE_NOT_OPENED = 3,
     FT_IO_ERROR = 4,
     FT_INSUFFICIENT_RESOURCES = 5,
     FT_INVALID_PARAMETER = 6,
+    FT_INVALID_ARGS = 16,
     FT_OTHER_ERROR = 18
 };
 
-/** Device types of the chips whose channels can run the MPSSE. */
+/** Device types of the chips with an MPSSE or a serial port, in the driver's numbering. */
 enum D2xxDeviceType : FT_DEVICE
 {
     FT_DEVICE_2232C = 4,
     FT_DEVICE_232R = 5,
     FT_DEVICE_2232H = 6,
     FT_DEVICE_4232H = 7,
-    FT_DEVICE_232H = 8
+    FT_DEVICE_232H = 8,
+    FT_DEVICE_X_SERIES = 9
 };
 
-/** One entry of the driver's device list; 104 bytes in the 64-bit layout. */
+/** One entry of the driver's device list; Flags bit 0 marks an opened device, bit 1 a high-speed one. */
 struct FT_DEVICE_LIST_INFO_NODE
 {
     std::uint32_t Flags;
@@ -54,6 +60,18 @@ struct FT_DEVICE_LIST_INFO_NODE
     char Description[64];
     FT_HANDLE ftHandle;
 };
+
+static_assert (offsetof (FT_DEVICE_LIST_INFO_NODE, Type) == 4);
+static_assert (offsetof (FT_DEVICE_LIST_INFO_NODE, ID) == 8);
+static_assert (offsetof (FT_DEVICE_LIST_INFO_NODE, LocId) == 12);
+static_assert (offsetof (FT_DEVICE_LIST_INFO_NODE, SerialNumber) == 16);
+static_assert (offsetof (FT_DEVICE_LIST_INFO_NODE, Description) == 32);
+static_assert (offsetof (FT_DEVICE_LIST_INFO_NODE, ftHandle) == 96);
+static_assert (sizeof (void*) != 8 || sizeof (FT_DEVICE_LIST_INFO_NODE) == 104, "the 64-bit layout is 104 bytes");
+
+//==============================================================================
+// The entry points, as pointers of the types a loader casts the resolved
+// addresses to.
 
 using FT_GetLibraryVersion_t = FT_STATUS (D2XX_CALL*) (std::uint32_t* version);
 using FT_CreateDeviceInfoList_t = FT_STATUS (D2XX_CALL*) (std::uint32_t* count);
@@ -73,24 +91,3 @@ using FT_Read_t = FT_STATUS (D2XX_CALL*) (FT_HANDLE handle, void* buffer, std::u
 using FT_Write_t = FT_STATUS (D2XX_CALL*) (FT_HANDLE handle, void* buffer, std::uint32_t size, std::uint32_t* bytesWritten);
 using FT_GetDeviceInfo_t = FT_STATUS (D2XX_CALL*) (FT_HANDLE handle, FT_DEVICE* type, std::uint32_t* id,
                                                    char* serialNumber, char* description, void* reserved);
-
-/** The sixteen driver entry points the bridge layer uses, in the order they are resolved. */
-struct D2xxFunctions
-{
-    FT_GetLibraryVersion_t getLibraryVersion = nullptr;
-    FT_CreateDeviceInfoList_t createDeviceInfoList = nullptr;
-    FT_GetDeviceInfoList_t getDeviceInfoList = nullptr;
-    FT_Open_t open = nullptr;
-    FT_Close_t close = nullptr;
-    FT_ResetDevice_t resetDevice = nullptr;
-    FT_Purge_t purge = nullptr;
-    FT_SetUSBParameters_t setUsbParameters = nullptr;
-    FT_SetChars_t setChars = nullptr;
-    FT_SetTimeouts_t setTimeouts = nullptr;
-    FT_SetLatencyTimer_t setLatencyTimer = nullptr;
-    FT_SetBitMode_t setBitMode = nullptr;
-    FT_GetQueueStatus_t getQueueStatus = nullptr;
-    FT_Read_t read = nullptr;
-    FT_Write_t write = nullptr;
-    FT_GetDeviceInfo_t getDeviceInfo = nullptr;
-};
