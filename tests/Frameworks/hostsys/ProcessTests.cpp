@@ -1,4 +1,5 @@
 #include "HostsysTestSupport.h"
+#include <hostsys/ProcessTesting.h>
 #include <algorithm>
 
 using namespace hostsys_test;
@@ -87,6 +88,28 @@ TEST (Process, AProcessIsFoundWithItsArgumentsTheMomentItWasStarted)
         ASSERT_TRUE (contains (ids, process->getProcessId())) << "round " << round;
         os::Process::killAllInstances ({ process->getProcessId() });
     }
+}
+
+TEST (Process, AProcessWhoseCommandLineShowsLateIsFoundWithItsArguments)
+{
+    // Right after its start a process can show its program but no command
+    // line yet: for microseconds on Linux, for milliseconds under Wine on a
+    // loaded machine. Here that moment is stretched over several reads.
+    TemporaryFolder folder;
+    ProcessReaper reaper;
+    const auto child = getTestChild();
+    const auto report = folder.get().getChildFile ("report");
+    const auto arguments = childArguments (report, "30000", 0, juce::Uuid().toString());
+    const auto process = os::ConsoleProcess::create (child.getFullPathName(), arguments, folder.get(), true);
+    ASSERT_NE (process, nullptr);
+    const auto id = process->getProcessId();
+    reaper.add (id);
+    ASSERT_TRUE (waitForFile (report));
+
+    os::testing::hideCommandLineForReads (id, 5);
+    const auto ids = os::Process::findRunningProcessIds (child.getFullPathName(), os::Process::Options().withArguments (arguments));
+    os::testing::hideCommandLineForReads (id, 0);
+    EXPECT_TRUE (contains (ids, id));
 }
 
 TEST (Process, DebugPostfixMatchesThePlainNameOnlyWhenIgnored)
