@@ -219,7 +219,7 @@ TEST_F (RealProcesses, ALaunchThatGetsTheIdOfAKilledProcessIsWatchedAsTheNewProc
     // another process started on the machine meanwhile may take it first.
     bool reused = false;
 
-    for (int attempt = 0; attempt < 20 && ! reused; ++attempt)
+    for (int attempt = 0; attempt < 100 && ! reused; ++attempt)
     {
         const auto killedId = lastLaunchedId();
         send (os::killApplication, 0);
