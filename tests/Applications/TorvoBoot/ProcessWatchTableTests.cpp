@@ -13,12 +13,24 @@ namespace
     protected:
         void TearDown() override                   { programs::killAllOf (child); }
 
-        /** The test child, sleeping sleepMs and then exiting with exitCode. */
-        std::unique_ptr<os::ConsoleProcess> start (int sleepMs, int exitCode, const juce::String& tag = {})
+        /** The test child once it has started: it sleeps sleepMs and then
+            exits with exitCode. Children of one tag share their command line. */
+        std::unique_ptr<os::ConsoleProcess> start (int sleepMs, int exitCode, const juce::String& tag = "child")
         {
-            const auto arguments = "- " + juce::String (sleepMs) + " " + juce::String (exitCode) + (tag.isEmpty() ? "" : " " + tag);
-            return os::ConsoleProcess::create (child.getFullPathName(), arguments, folder.get(), true);
+            auto process = os::ConsoleProcess::create (child.getFullPathName(), argumentsOf (sleepMs, exitCode, tag), folder.get(), true);
+
+            // Killed in the middle of its start, a child can leave Wine's
+            // console host behind, which holds the tests' output open.
+            const auto report = getReport (tag);
+            return process != nullptr && programs::waitForFile (report) && report.deleteFile() ? std::move (process) : nullptr;
         }
+
+        juce::String argumentsOf (int sleepMs, int exitCode, const juce::String& tag) const
+        {
+            return getReport (tag).getFullPathName().quoted() + " " + juce::String (sleepMs) + " " + juce::String (exitCode);
+        }
+
+        juce::File getReport (const juce::String& tag) const    { return folder.get().getChildFile ("report-" + tag); }
 
         programs::TemporaryFolder folder;
         const juce::File child = programs::copyTestChild (folder.get());
@@ -30,7 +42,7 @@ namespace
 
 TEST_P (ProcessWatchesOfExits, AWatchEndsWithItsProcessWhateverItsExitCode)
 {
-    const auto process = start (1000, GetParam());
+    const auto process = start (2000, GetParam());
     ASSERT_NE (process, nullptr);
     const auto id = process->getProcessId();
     ProcessWatchTable table;
@@ -48,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P (ExitCodes, ProcessWatchesOfExits, testing::Values (0, 
 TEST_F (ProcessWatches, AnIdWatchedAgainIsWatchedThroughItsNewHandleAlone)
 {
     // Two processes stand for an ended process and the one that got its id.
-    const auto ended = start (0, 0);
-    const auto running = start (60000, 0);
+    const auto ended = start (0, 0, "ended");
+    const auto running = start (60000, 0, "running");
     ASSERT_NE (ended, nullptr);
     ASSERT_NE (running, nullptr);
     auto endedHandle = os::ProcessHandle::open (ended->getProcessId());
@@ -79,7 +91,7 @@ TEST_F (ProcessWatches, DiscoveryWatchesOnlyTheProcessItReports)
     const auto lower = juce::jmin (first->getProcessId(), second->getProcessId());
     const auto higher = juce::jmax (first->getProcessId(), second->getProcessId());
 
-    EXPECT_EQ (findRunningProcess (child.getFullPathName(), "- 60000 0 same", false), lower);
+    EXPECT_EQ (findRunningProcess (child.getFullPathName(), argumentsOf (60000, 0, "same"), false), lower);
     EXPECT_TRUE (isProcessRunning (lower));
     EXPECT_FALSE (isProcessRunning (higher)) << "an id discovery did not report is not watched";
     stopWatchingProcess (lower);
