@@ -1,8 +1,10 @@
 #include "ServiceControl.h"
+#include "ServiceControl_windows.h"
 #include "TorvoBootClasses.h"
 #include "TorvoBootProgram.h"
 #include "UserSession.h"
 #include <tavcore/ExecutionContext.h>
+#include <tavcore/StandardOutputExecutionContextView.h>
 #include <tavcore/Thread.h>
 #include <atomic>
 #include <windows.h>
@@ -102,54 +104,63 @@ namespace
         const bool isBootProgram = program != nullptr && program->isInstanceOf (TorvoBootProgramClass::instance);
         return isBootProgram ? program : nullptr;
     }
+}
 
-    void WINAPI serviceMain (DWORD argc, LPWSTR* argv)
+//==============================================================================
+void WINAPI serviceMain (DWORD argc, LPWSTR* argv)
+{
+    const juce::String name = (argc > 0 && argv != nullptr && argv[0] != nullptr) ? juce::String (argv[0]) : juce::String ("TorvoBoot");
+    auto* program = getCurrentBootProgram();
+
+    // This thread belongs to the service control manager: its messages
+    // go where the program's go, into the service's log; without a program
+    // there is no log, only the console.
+    tav::ExecutionContext ownContext;
+
+    if (program == nullptr)
+        ownContext.addView (std::make_unique<tav::StandardOutputExecutionContextView>());
+
+    auto& context = program != nullptr ? program->getExecutionContext() : ownContext;
+    tav::ExecutionContext::ScopedCurrent current (context);
+
+    if (program != nullptr)
+        program->attachServiceLog();
+
+    serviceStatusHandle = ::RegisterServiceCtrlHandlerExW (name.toWideCharPointer(), &serviceControlHandler, nullptr);
+
+    if (serviceStatusHandle == nullptr)
     {
-        const juce::String name = (argc > 0 && argv != nullptr && argv[0] != nullptr) ? juce::String (argv[0]) : juce::String ("TorvoBoot");
-        auto* program = getCurrentBootProgram();
-
-        // This thread belongs to the service control manager: its messages
-        // go where the program's go, into the service's log.
-        tav::ExecutionContext ownContext;
-        auto& context = program != nullptr ? program->getExecutionContext() : ownContext;
-        tav::ExecutionContext::ScopedCurrent current (context);
-
-        if (program != nullptr)
-            program->attachServiceLog();
-
-        serviceStatusHandle = ::RegisterServiceCtrlHandlerExW (name.toWideCharPointer(), &serviceControlHandler, nullptr);
-
-        if (serviceStatusHandle == nullptr)
-        {
-            context.error ("RegisterServiceCtrlHandlerExW failed: " + getOsErrorText());
-            return;
-        }
-
-        reportServiceStatus (SERVICE_START_PENDING, 5000);
-        setRunningAsService();
-
-        const int session = getActiveConsoleSessionWithUser();
-        exchangeActiveSessionId (session);
-        context.information (session == -1 ? juce::String ("No interactive user is logged on at service start")
-                                           : "Interactive user already logged on at service start (session " + juce::String (session) + ")");
-
-        if (program != nullptr && program->startServiceThread())
-        {
-            reportServiceStatus (SERVICE_RUNNING, 0);
-
-            while (currentProgram.load() != nullptr && ! program->isCurrentlyStopping())
-                juce::Thread::sleep (200);
-
-            reportServiceStatus (SERVICE_STOP_PENDING, 10000);
-            program->stopServiceThread();
-        }
-        else
-        {
-            context.error ("Failed to start boot service thread");
-        }
-
-        reportServiceStatus (SERVICE_STOPPED, 0);
+        // Without a status handle the service manager can never hear that
+        // this service stopped, so the dispatcher would wait for ever: the
+        // process ends here (the message is in the log already).
+        context.error ("RegisterServiceCtrlHandlerExW failed: " + getOsErrorText());
+        ::ExitProcess (1);
     }
+
+    reportServiceStatus (SERVICE_START_PENDING, 5000);
+    setRunningAsService();
+
+    const int session = getActiveConsoleSessionWithUser();
+    exchangeActiveSessionId (session);
+    context.information (session == -1 ? juce::String ("No interactive user is logged on at service start")
+                                       : "Interactive user already logged on at service start (session " + juce::String (session) + ")");
+
+    if (program != nullptr && program->startServiceThread())
+    {
+        reportServiceStatus (SERVICE_RUNNING, 0);
+
+        while (currentProgram.load() != nullptr && ! program->isCurrentlyStopping())
+            juce::Thread::sleep (200);
+
+        reportServiceStatus (SERVICE_STOP_PENDING, 10000);
+        program->stopServiceThread();
+    }
+    else
+    {
+        context.error ("Failed to start boot service thread");
+    }
+
+    reportServiceStatus (SERVICE_STOPPED, 0);
 }
 
 //==============================================================================

@@ -50,7 +50,15 @@ namespace
 
         bool killProcesses (const std::set<juce::uint64>& processIds) override
         {
-            return os::Process::killAllInstances (processIds);
+            if (! os::Process::killAllInstances (processIds))
+                return false;
+
+            // The ids are free for the next processes started; a watch left
+            // behind would take such a process for the killed one.
+            for (auto id : processIds)
+                stopWatchingProcess (id);
+
+            return true;
         }
     };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <hostsys/ProcessHandle.h>
 #include <juce_core/juce_core.h>
 
 // Starting, finding and watching the managed applications' processes.
@@ -8,7 +9,7 @@
 // Used only on the service thread.
 
 /** The id of a running process of an executable whose arguments match, or
-    0; every process found is watched from then on. */
+    0; the process found is watched from then on. */
 juce::uint64 findRunningProcess (const juce::String& executable, const juce::String& arguments, bool ignoreDebugPostfix);
 
 /** Starts an executable with arguments in a working directory (empty: the
@@ -18,8 +19,17 @@ juce::uint64 findRunningProcess (const juce::String& executable, const juce::Str
 juce::uint64 launchProcess (const juce::String& executable, const juce::String& arguments,
                             const juce::String& workingDirectory, bool showConsole);
 
-/** Starts watching a process by id; an id already watched is left alone. */
+/** Starts watching the process that now has this id, in place of any
+    earlier watch of the id. */
 void trackProcessHandle (juce::uint64 processId);
+
+/** Watches a process through a handle already open, in place of any
+    earlier watch of its id. */
+void watchProcess (os::ProcessHandle handle);
+
+/** Ends the watch of a process id: once its process has been killed, the id
+    may be handed to the next process started. */
+void stopWatchingProcess (juce::uint64 processId);
 
 /** True while a watched process runs; false for unwatched ids. The watch
     ends when the process has ended. */

@@ -1,18 +1,13 @@
 #include "UserSessionLauncher.h"
 #include "UserSession.h"
-#include <hostsys/Process.h>
 #include <tavcore/ExecutionContext.h>
 #include <tavcore/Thread.h>
-#include <map>
 #include <windows.h>
 #include <userenv.h>
 #include <wtsapi32.h>
 
 namespace
 {
-    // One open handle per watched process; used only on the service thread.
-    std::map<juce::uint64, HANDLE> processHandles;
-
     juce::String getOsErrorText()
     {
         return tav::Thread::getOsErrorCodeString (tav::Thread::getLastOsErrorCode (false));
@@ -23,14 +18,12 @@ namespace
         return tav::ExecutionContext::get();
     }
 
-    void storeHandle (juce::uint64 processId, HANDLE handle)
+    /** Watches a process just created; its thread handle is not needed. */
+    juce::uint64 watchCreatedProcess (const PROCESS_INFORMATION& info)
     {
-        auto& stored = processHandles[processId];
-
-        if (stored != nullptr && stored != handle)
-            ::CloseHandle (stored);
-
-        stored = handle;
+        ::CloseHandle (info.hThread);
+        watchProcess (os::ProcessHandle (info.dwProcessId, reinterpret_cast<std::intptr_t> (info.hProcess)));
+        return info.dwProcessId;
     }
 
     /** The user's token for a session; a full administrator's token is
@@ -115,9 +108,7 @@ namespace
             return 0;
         }
 
-        ::CloseHandle (info.hThread);
-        storeHandle (info.dwProcessId, info.hProcess);
-        return info.dwProcessId;
+        return watchCreatedProcess (info);
     }
 
     juce::uint64 createAsChild (std::wstring& commandLine, DWORD flags, const wchar_t* directory, STARTUPINFOW& startup)
@@ -130,27 +121,11 @@ namespace
             return 0;
         }
 
-        ::CloseHandle (info.hThread);
-        storeHandle (info.dwProcessId, info.hProcess);
-        return info.dwProcessId;
+        return watchCreatedProcess (info);
     }
 }
 
 //==============================================================================
-juce::uint64 findRunningProcess (const juce::String& executable, const juce::String& arguments, bool ignoreDebugPostfix)
-{
-    std::vector<juce::uint64> handles;
-    const auto options = os::Process::Options().withArguments (arguments)
-                                               .withProcessHandles (&handles)
-                                               .withIgnoreDebugPostfix (ignoreDebugPostfix);
-    const auto ids = os::Process::findRunningProcessIds (executable, options);
-
-    for (size_t i = 0; i < ids.size() && i < handles.size(); ++i)
-        storeHandle (ids[i], reinterpret_cast<HANDLE> (handles[i]));
-
-    return ids.empty() ? 0 : ids.front();
-}
-
 juce::uint64 launchProcess (const juce::String& executable, const juce::String& arguments,
                             const juce::String& workingDirectory, bool showConsole)
 {
@@ -169,32 +144,4 @@ juce::uint64 launchProcess (const juce::String& executable, const juce::String& 
         return createInUserSession (executable, commandLine, flags, currentDirectory, startup);
 
     return createAsChild (commandLine, flags, currentDirectory, startup);
-}
-
-void trackProcessHandle (juce::uint64 processId)
-{
-    if (processHandles.count (processId) != 0)
-        return;
-
-    if (HANDLE handle = ::OpenProcess (SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, (DWORD) processId))
-        processHandles[processId] = handle;
-}
-
-bool isProcessRunning (juce::uint64 processId)
-{
-    const auto it = processHandles.find (processId);
-
-    if (it == processHandles.end())
-        return false;
-
-    // A failing query leaves the preset code, so the process counts as running.
-    DWORD exitCode = STILL_ACTIVE;
-    ::GetExitCodeProcess (it->second, &exitCode);
-
-    if (exitCode == STILL_ACTIVE)
-        return true;
-
-    ::CloseHandle (it->second);
-    processHandles.erase (it);
-    return false;
 }

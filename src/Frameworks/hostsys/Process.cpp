@@ -1,6 +1,9 @@
 #include "hostsys/Process.h"
 #include "hostsys/ConsoleProcess.h"
+#include "hostsys/ProcessTesting.h"
 #include "ProcessMatching.h"
+#include <map>
+#include <mutex>
 
 namespace os
 {
@@ -19,7 +22,7 @@ Process::Options Process::Options::withIgnoreDebugPostfix (bool shouldIgnore) co
     return copy;
 }
 
-Process::Options Process::Options::withProcessHandles (std::vector<juce::uint64>* handles) const
+Process::Options Process::Options::withProcessHandles (std::vector<ProcessHandle>* handles) const
 {
     auto copy = *this;
     copy.processHandles = handles;
@@ -36,6 +39,44 @@ Process::Options Process::Options::withArguments (const juce::String& argumentsT
 
 namespace detail
 {
+
+namespace
+{
+    // Command lines a test hides from discovery: process id to the number
+    // of reads still to come back empty.
+    std::mutex hiddenCommandLinesLock;
+    std::map<juce::uint64, int> hiddenCommandLines;
+}
+
+bool takeHiddenCommandLineRead (juce::uint64 processId)
+{
+    const std::lock_guard<std::mutex> guard (hiddenCommandLinesLock);
+    const auto hidden = hiddenCommandLines.find (processId);
+
+    if (hidden == hiddenCommandLines.end())
+        return false;
+
+    if (--hidden->second <= 0)
+        hiddenCommandLines.erase (hidden);
+
+    return true;
+}
+
+void openHandles (std::vector<juce::uint64>& ids, std::vector<ProcessHandle>& handles)
+{
+    std::vector<juce::uint64> opened;
+
+    for (auto id : ids)
+    {
+        if (auto handle = ProcessHandle::open (id); handle.isValid())
+        {
+            opened.push_back (id);
+            handles.push_back (std::move (handle));
+        }
+    }
+
+    ids = std::move (opened);
+}
 
 juce::String normalisePath (const juce::String& path)
 {
@@ -136,4 +177,15 @@ bool ProcessMatcher::argumentsMatch (const juce::StringArray& processArguments) 
 }
 
 } // namespace detail
+
+void testing::hideCommandLineForReads (juce::uint64 processId, int reads)
+{
+    const std::lock_guard<std::mutex> guard (detail::hiddenCommandLinesLock);
+
+    if (reads > 0)
+        detail::hiddenCommandLines[processId] = reads;
+    else
+        detail::hiddenCommandLines.erase (processId);
+}
+
 } // namespace os

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hostsys/ProcessHandle.h"
 #include <juce_core/juce_core.h>
 #include <set>
 #include <vector>
@@ -29,13 +30,11 @@ struct Process
         /** Lets "Name_d" match "Name". */
         Options withIgnoreDebugPostfix (bool shouldIgnore) const;
 
-        /** Also opens a watch handle for every process found: a process
-            handle (Windows) or a process file descriptor (Linux) that stays
-            bound to the process even after its id is recycled. handles
-            receives one per returned id, in the same order; the caller owns
-            and closes them. A process that ends before it can be opened is
-            left out of the results. */
-        Options withProcessHandles (std::vector<juce::uint64>* handles) const;
+        /** Also opens a handle of every process found, which stays bound to
+            the process even after its id is recycled. handles receives one
+            per returned id, in the same order; a process that ends before it
+            can be opened is left out of the results. */
+        Options withProcessHandles (std::vector<ProcessHandle>* handles) const;
 
         /** Only matches processes whose arguments (everything after the
             executable on their command line) equal these, white space
@@ -46,7 +45,7 @@ struct Process
         bool ignoreDebugPostfix = false;
         bool matchArguments = false;
         juce::String arguments;
-        std::vector<juce::uint64>* processHandles = nullptr;
+        std::vector<ProcessHandle>* processHandles = nullptr;
     };
 
     /** The ids of running processes of an executable, in ascending order. */

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostsys/Process.h"
+#include <optional>
 
 namespace os::detail
 {
@@ -54,6 +55,39 @@ juce::String normalisePath (const juce::String& path);
     one, else up to white space, with no escapes), the rest is split as
     ConsoleProcess::splitCommandLine splits it. */
 juce::StringArray getCommandLineArguments (const juce::String& commandLine);
+
+/** Leaves out of ids every process whose handle cannot be opened (it has
+    ended) and puts the handles of the others into handles, in order. */
+void openHandles (std::vector<juce::uint64>& ids, std::vector<ProcessHandle>& handles);
+
+/** True (using one up) while a test hides a process's command line; see
+    os::testing::hideCommandLineForReads. */
+bool takeHiddenCommandLineRead (juce::uint64 processId);
+
+inline bool isUnread (const juce::StringArray& commandLine)               { return commandLine.isEmpty(); }
+inline bool isUnread (const std::optional<juce::String>& commandLine)     { return ! commandLine.has_value() || commandLine->isEmpty(); }
+
+/** Reads the command line of a process whose executable matched, with read.
+    A process that has just started can show its program before its command
+    line (Linux just after exec; Windows under Wine until the new process has
+    set up its parameters, which a loaded machine stretches), so an empty or
+    unreadable one is read again for a moment before it counts. */
+template <typename Read>
+auto readCommandLineOfStartedProcess (juce::uint64 processId, Read&& read) -> decltype (read())
+{
+    constexpr juce::uint32 settleTimeMs = 200;
+    const auto deadline = juce::Time::getMillisecondCounter() + settleTimeMs;
+
+    for (;;)
+    {
+        auto commandLine = takeHiddenCommandLineRead (processId) ? decltype (read()) {} : read();
+
+        if (! isUnread (commandLine) || juce::Time::getMillisecondCounter() >= deadline)
+            return commandLine;
+
+        juce::Thread::sleep (1);
+    }
+}
 
 /** The path as the operating system reports a running process's executable:
     links resolved where the platform resolves them. Implemented per platform. */

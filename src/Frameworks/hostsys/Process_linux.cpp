@@ -9,7 +9,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <dirent.h>
-#include <sys/syscall.h>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -19,14 +18,6 @@ namespace os
 
 namespace
 {
-    /** Opens a process file descriptor; returns false when the process is gone. */
-    bool openWatchHandle (juce::uint64 processId, juce::uint64& handle)
-    {
-        const int descriptor = (int) ::syscall (SYS_pidfd_open, (pid_t) processId, 0);
-        handle = (juce::uint64) descriptor;
-        return descriptor >= 0;
-    }
-
     // How long killAllInstances gives processes to end after each signal.
     constexpr int terminateWaitMs = 3000;
     constexpr int killWaitMs = 3000;
@@ -55,23 +46,6 @@ namespace
         }
 
         return arguments;
-    }
-
-    /** The argument vector of a process whose program is known to run. A
-        process in the middle of exec shows its new program before its new
-        arguments (its parent may already be back from posix_spawn then), so
-        an empty vector is read again for a moment before it counts. */
-    juce::StringArray readCommandLineOfRunningProgram (pid_t pid)
-    {
-        auto commandLine = readCommandLine (pid);
-
-        for (int attempt = 0; commandLine.isEmpty() && attempt < 50; ++attempt)
-        {
-            ::usleep (200);
-            commandLine = readCommandLine (pid);
-        }
-
-        return commandLine;
     }
 
     juce::String readExecutableLink (pid_t pid)
@@ -127,8 +101,10 @@ namespace
         if (! matcher.needsArguments())
             return true;
 
+        // A process in the middle of exec shows its new program before its
+        // new arguments; its parent may already be back from posix_spawn.
         if (commandLine.isEmpty())
-            commandLine = readCommandLineOfRunningProgram (pid);
+            commandLine = detail::readCommandLineOfStartedProcess ((juce::uint64) pid, [pid] { return readCommandLine (pid); });
 
         auto arguments = commandLine;
         arguments.remove (0);
@@ -223,23 +199,9 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
 
     ::closedir (proc);
     std::sort (ids.begin(), ids.end());
+
     if (options.processHandles != nullptr)
-    {
-        std::vector<juce::uint64> watched;
-
-        for (auto id : ids)
-        {
-            juce::uint64 handle = 0;
-
-            if (openWatchHandle (id, handle))
-            {
-                watched.push_back (id);
-                options.processHandles->push_back (handle);
-            }
-        }
-
-        ids = std::move (watched);
-    }
+        detail::openHandles (ids, *options.processHandles);
 
     return ids;
 }

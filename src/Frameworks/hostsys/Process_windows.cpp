@@ -12,12 +12,6 @@ namespace os
 
 namespace
 {
-    /** Opens a handle that can wait for and query the process; 0 on failure. */
-    juce::uint64 openWatchHandle (juce::uint64 processId)
-    {
-        return reinterpret_cast<juce::uint64> (::OpenProcess (SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, (DWORD) processId));
-    }
-
     constexpr DWORD terminateWaitMs = 5000;
 
     bool isValidPid (juce::uint64 processId) noexcept
@@ -56,7 +50,8 @@ namespace
         if (! matcher.needsArguments())
             return true;
 
-        const auto commandLine = detail::readProcessCommandLine (entry.th32ProcessID);
+        const auto processId = entry.th32ProcessID;
+        const auto commandLine = detail::readCommandLineOfStartedProcess (processId, [processId] { return detail::readProcessCommandLine (processId); });
         return commandLine.has_value() && matcher.argumentsMatch (detail::getCommandLineArguments (*commandLine));
     }
 
@@ -137,21 +132,9 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
     }
 
     std::sort (ids.begin(), ids.end());
+
     if (options.processHandles != nullptr)
-    {
-        std::vector<juce::uint64> watched;
-
-        for (auto id : ids)
-        {
-            if (const auto handle = openWatchHandle (id))
-            {
-                watched.push_back (id);
-                options.processHandles->push_back (handle);
-            }
-        }
-
-        ids = std::move (watched);
-    }
+        detail::openHandles (ids, *options.processHandles);
 
     return ids;
 }

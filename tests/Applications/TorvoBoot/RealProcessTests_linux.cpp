@@ -68,6 +68,18 @@ protected:
         update();
     }
 
+    /** The process id of the latest "Launched" message, or 0. */
+    juce::uint64 lastLaunchedId() const
+    {
+        const auto lines = recorder->getLines();
+
+        for (int i = lines.size(); --i >= 0;)
+            if (lines[i].contains ("Launched "))
+                return (juce::uint64) lines[i].fromLastOccurrenceOf ("(pid=", false, false).getLargeIntValue();
+
+        return 0;
+    }
+
     void killAll()
     {
         programs::killAllOf (child);
@@ -192,4 +204,37 @@ TEST_F (RealProcesses, ARecycledProcessIdIsNeverTakenForTheWatchedProcess)
     EXPECT_FALSE (isProcessRunning ((juce::uint64) watched)) << "the watch belongs to the ended process, not the new one";
     ::kill (impostor, SIGKILL);
     ::waitpid (impostor, nullptr, 0);
+}
+
+TEST_F (RealProcesses, ALaunchThatGetsTheIdOfAKilledProcessIsWatchedAsTheNewProcess)
+{
+    std::ofstream lastPid ("/proc/sys/kernel/ns_last_pid");
+    if (::geteuid() != 0 || ! lastPid)
+        GTEST_SKIP() << "cannot choose the next process id here";
+
+    addChild ("- 60000 0 reused");
+    initialise();
+    ASSERT_EQ (count ("Launched "), 1);
+
+    // Kill and start again until the new process gets the killed one's id:
+    // another process started on the machine meanwhile may take it first.
+    bool reused = false;
+
+    for (int attempt = 0; attempt < 100 && ! reused; ++attempt)
+    {
+        const auto killedId = lastLaunchedId();
+        send (os::killApplication, 0);
+        ASSERT_EQ (record (0).processId, 0u) << recorder->getLines().joinIntoString ("\n");
+        lastPid << (killedId - 1) << std::flush;
+        send (os::startApplication, 0);
+        reused = lastLaunchedId() == killedId;
+    }
+
+    if (! reused)
+        GTEST_SKIP() << "the kernel did not hand out the killed process's id again";
+
+    const auto launches = count ("Launched ");
+    runUntil ([] { return false; }, 1000);
+    EXPECT_EQ (count ("exited unexpectedly"), 0) << recorder->getLines().joinIntoString ("\n");
+    EXPECT_EQ (count ("Launched "), launches) << "the new process is not launched twice";
 }

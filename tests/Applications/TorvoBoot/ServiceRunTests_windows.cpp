@@ -216,7 +216,7 @@ TEST (WindowsService, InstallsStartsObeysCommandsStopsAndUninstalls)
 // carried out before the service thread ends.
 TEST (WindowsService, UninstallingARunningServiceEndsItsApplications)
 {
-    programs::TemporaryFolder folder;
+    TemporaryFolder folder;
     const auto child = programs::copyTestChild (folder.get());
     ASSERT_NO_FATAL_FAILURE (installAndStart (child, folder.get().getChildFile ("child.report")));
 
