@@ -111,7 +111,10 @@ protected:
 
     void TearDown() override
     {
-        controls.setBootReads (0);
+        // After a failed SetUp the simulator's controls may be missing.
+        if (controls.loaded())
+            controls.setBootReads (0);
+
         closeSpiBridge();
     }
 
