@@ -100,8 +100,8 @@ protected:
     void SetUp() override
     {
         if (! corpusFolder.isDirectory())
-            GTEST_SKIP() << "the BSON conformance corpus (the JSON test files of the public BSON "
-                            "specification) is not at " << corpusFolder.getFullPathName()
+            GTEST_SKIP() << "the BSON conformance corpus (the public JSON test files of the BSON "
+                            "format) is not at " << corpusFolder.getFullPathName()
                          << "; set TORVO_BSON_CORPUS_DIR to its folder to run these tests";
     }
 };
