@@ -5,6 +5,7 @@
 #include "AmbrelLutInfo.h"
 #include "GradingProtocol.h"
 #include "LutTable.h"
+#include "RequestValues.h"
 #include <optional>
 
 namespace torvo
@@ -45,7 +46,7 @@ namespace
             cdl.power[i] = power[i];
         }
 
-        cdl.saturation = (double) request.getProperty ("saturation", 1.0);
+        cdl.saturation = readRequestDouble (request.getProperty ("saturation", 1.0));
         return cdl;
     }
 }
