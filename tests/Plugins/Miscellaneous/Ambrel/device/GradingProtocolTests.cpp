@@ -336,3 +336,34 @@ TEST_F (GradingProtocolTest, CdlNumbersInTextWithHugeExponentsReadAsInfinityOrZe
         EXPECT_EQ (cdl.slope[0], expected) << text;
     }
 }
+
+TEST_F (GradingProtocolTest, ChannelsNamedMoreThanOnceAreWrittenAndAnnouncedOnce)
+{
+    RecordingListener listener (*device);
+    torvo::GradingSession session;
+    session.handshaken = true;
+
+    juce::Array<juce::var> names;
+
+    for (int i = 0; i < 10000; ++i)
+        names.add (i % 2 == 0 ? "B" : "A");
+
+    const auto lut = makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" }, { "channels", names },
+                                     { "size", 2 }, { "dataType", "uint16" }, { "data", binary (48) } });
+    EXPECT_EQ (toJson (send (lut, session)), ok);
+
+    const auto cdl = makeDocument ({ { "command", "setCDL" }, { "protocol", "grading" }, { "channels", names } });
+    EXPECT_EQ (toJson (send (cdl, session)), ok);
+
+    EXPECT_EQ (channelA->lutVersion, 1u);
+    EXPECT_EQ (channelB->lutVersion, 1u);
+    EXPECT_EQ (channelA->cdlVersion, 1u);
+    EXPECT_EQ (listener.getEvents(), juce::StringArray ({ "LUT B: AmbrelLutInfo {size=2, dataType=\"uint16\"}",
+                                                          "LUT A: AmbrelLutInfo {size=2, dataType=\"uint16\"}",
+                                                          "CDL B: AmbrelCdlData {slope={x=1, y=1, z=1, w=1}, offset={x=0, y=0, z=0, w=0}, power={x=1, y=1, z=1, w=1}, saturation=1}",
+                                                          "CDL A: AmbrelCdlData {slope={x=1, y=1, z=1, w=1}, offset={x=0, y=0, z=0, w=0}, power={x=1, y=1, z=1, w=1}, saturation=1}" }));
+
+    const auto unknownAfterRepeats = makeDocument ({ { "command", "setCDL" }, { "protocol", "grading" }, { "channels", strings ({ "A", "A", "Z", "Y", "Z" }) } });
+    EXPECT_EQ (toJson (send (unknownAfterRepeats, session)), errorJson (4, "Unknown channel: Z"));
+    EXPECT_EQ (channelA->cdlVersion, 1u);
+}
