@@ -5,13 +5,30 @@
 #include "AmbrelLutInfo.h"
 #include "GradingProtocol.h"
 #include "LutTable.h"
+#include "RequestValues.h"
 #include <optional>
+#include <set>
 
 namespace torvo
 {
 
 namespace
 {
+    /** The names in first-seen order, each once: a command that repeats a
+        channel changes and announces it once, and the work under the channel
+        lock is bounded by the channels that exist, not by the request. */
+    juce::StringArray withoutRepeats (const juce::StringArray& channels)
+    {
+        std::set<juce::String> seen;
+        juce::StringArray unique;
+
+        for (auto& name : channels)
+            if (seen.insert (name).second)
+                unique.add (name);
+
+        return unique;
+    }
+
     /** Under channelLock: when every target names a channel, applies write to
         each target's state in order and returns nothing; otherwise changes
         nothing and returns the first unknown name. */
@@ -45,13 +62,14 @@ namespace
             cdl.power[i] = power[i];
         }
 
-        cdl.saturation = (double) request.getProperty ("saturation", 1.0);
+        cdl.saturation = readRequestDouble (request.getProperty ("saturation", 1.0));
         return cdl;
     }
 }
 
-std::vector<juce::uint8> handleSetCdl (AmbrelDevice& device, const juce::var& request, const juce::StringArray& channels)
+std::vector<juce::uint8> handleSetCdl (AmbrelDevice& device, const juce::var& request, const juce::StringArray& requested)
 {
+    const auto channels = withoutRepeats (requested);
     const auto cdl = readCdl (request);
 
     const auto unknown = writeChannels (device, channels, [&cdl] (ChannelState& state)
@@ -70,12 +88,14 @@ std::vector<juce::uint8> handleSetCdl (AmbrelDevice& device, const juce::var& re
     return makeOkReply();
 }
 
-std::vector<juce::uint8> handleSetLut (AmbrelDevice& device, const juce::var& request, const juce::StringArray& channels)
+std::vector<juce::uint8> handleSetLut (AmbrelDevice& device, const juce::var& request, const juce::StringArray& requested)
 {
     LutTable table;
 
     if (const auto problem = readLutTable (request, table); problem.isNotEmpty())
         return makeErrorReply (invalidLut, problem);
+
+    const auto channels = withoutRepeats (requested);
 
     const auto unknown = writeChannels (device, channels, [&table] (ChannelState& state)
     {

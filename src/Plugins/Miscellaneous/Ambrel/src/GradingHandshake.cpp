@@ -1,6 +1,7 @@
 #include "AmbrelDevice.h"
 #include "BsonCodec.h"
 #include "GradingProtocol.h"
+#include "RequestValues.h"
 
 namespace torvo
 {
@@ -83,9 +84,9 @@ namespace
 
 std::vector<juce::uint8> handleHello (AmbrelDevice& device, const juce::var& request, GradingSession& session)
 {
-    const auto version = request.getProperty ("version", "1.0").toString();
+    const auto version = describeRequestValue (request.getProperty ("version", "1.0"));
 
-    if (version.getIntValue() != 1)
+    if (parseLeadingInt32 (version) != 1)
     {
         session.closeAfterReply = true;
         return makeErrorReply (unsupportedHandshakeVersion, "Unsupported handshake version: " + version);

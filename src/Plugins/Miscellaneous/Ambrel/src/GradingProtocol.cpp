@@ -1,5 +1,6 @@
 #include "GradingProtocol.h"
 #include "BsonCodec.h"
+#include "RequestValues.h"
 
 namespace torvo
 {
@@ -12,7 +13,7 @@ std::vector<juce::uint8> handleGradingMessage (AmbrelDevice& device, const void*
     if (decodeBsonDocument (frame, frameLength, request).failed())
         return {};
 
-    const auto command = request.getProperty ("command", {}).toString();
+    const auto command = describeRequestValue (request.getProperty ("command", {}));
 
     if (command == "hello")
         return handleHello (device, request, session);
@@ -26,7 +27,7 @@ std::vector<juce::uint8> handleGradingMessage (AmbrelDevice& device, const void*
     if (! session.handshaken)
         return makeErrorReply (handshakeRequired, "Handshake required: send `hello` before grading commands");
 
-    const auto protocol = request.getProperty ("protocol", {}).toString();
+    const auto protocol = describeRequestValue (request.getProperty ("protocol", {}));
 
     if (protocol != "grading")
         return makeErrorReply (unknownProtocol, "Unknown protocol: " + protocol);
@@ -76,9 +77,9 @@ std::array<double, 3> readRgbTriple (const juce::var& request, const juce::Ident
     if (element.getDynamicObject() == nullptr)
         return { defaultValue, defaultValue, defaultValue };
 
-    return { (double) element.getProperty ("red", defaultValue),
-             (double) element.getProperty ("green", defaultValue),
-             (double) element.getProperty ("blue", defaultValue) };
+    return { readRequestDouble (element.getProperty ("red", defaultValue)),
+             readRequestDouble (element.getProperty ("green", defaultValue)),
+             readRequestDouble (element.getProperty ("blue", defaultValue)) };
 }
 
 } // namespace torvo

@@ -45,10 +45,12 @@ std::array<double, 3> readRgbTriple (const juce::var& request, const juce::Ident
 /** The hello handshake (see handleGradingMessage). */
 std::vector<juce::uint8> handleHello (AmbrelDevice& device, const juce::var& request, GradingSession& session);
 
-/** The setCDL command, after the handshake and protocol checks. */
+/** The setCDL command, after the handshake and protocol checks; a channel
+    named more than once is written and announced once. */
 std::vector<juce::uint8> handleSetCdl (AmbrelDevice& device, const juce::var& request, const juce::StringArray& channels);
 
-/** The setLUT command, after the handshake and protocol checks. */
+/** The setLUT command, after the handshake and protocol checks; a channel
+    named more than once is written and announced once. */
 std::vector<juce::uint8> handleSetLut (AmbrelDevice& device, const juce::var& request, const juce::StringArray& channels);
 
 } // namespace torvo

@@ -1,4 +1,5 @@
 #include "LutTable.h"
+#include "RequestValues.h"
 #include <cstring>
 
 namespace torvo
@@ -32,8 +33,8 @@ namespace
 
 juce::String readLutTable (const juce::var& request, LutTable& table)
 {
-    table.dataType = request.getProperty ("dataType", "float32").toString();
-    table.size = (int) request.getProperty ("size", 0);
+    table.dataType = describeRequestValue (request.getProperty ("dataType", "float32"));
+    table.size = readRequestInt32 (request.getProperty ("size", 0));
 
     if (table.size < 2)
         return "Invalid LUT size: " + juce::String (table.size);

@@ -17,7 +17,9 @@ struct LutTable
 
 /** Reads the LUT of a setLUT request, checking its size, then the presence
     of its data, then the data type and length. Returns the error message of
-    the first fault, or an empty text with table filled in. */
+    the first fault, or an empty text with table filled in. A size beyond the
+    int32 range reads as the nearest int32 (NaN as 0), so it fails as too
+    small or as a length mismatch, never as some smaller cube. */
 juce::String readLutTable (const juce::var& request, LutTable& table);
 
 /** Converts entries of three little-endian uint16 (red, green, blue) into

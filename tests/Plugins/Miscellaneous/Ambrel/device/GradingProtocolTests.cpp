@@ -1,6 +1,8 @@
 #include "AmbrelTestSupport.h"
 #include <GradingProtocol.h>
 #include <cstring>
+#include <limits>
+#include <tuple>
 
 namespace
 {
@@ -196,4 +198,172 @@ TEST_F (GradingProtocolTest, SetLutStoresUint16EntriesAsFourFloats)
     EXPECT_EQ (texel[3], 1.0f);
     EXPECT_TRUE (device->isLutActive (*channelA));
     EXPECT_EQ (listener.getEvents(), juce::StringArray ({ "LUT A: AmbrelLutInfo {size=2, dataType=\"uint16\"}" }));
+}
+
+//==============================================================================
+namespace
+{
+    const auto notANumber = std::numeric_limits<double>::quiet_NaN();
+    const auto infinity = std::numeric_limits<double>::infinity();
+
+    juce::var documentValue()     { return makeDocument ({ { "x", 1 } }); }
+    juce::var arrayValue()        { return juce::Array<juce::var> { 1, 2 }; }
+}
+
+TEST_F (GradingProtocolTest, ErrorTextsNameTheKindOfValuesThatAreNotText)
+{
+    const std::vector<std::tuple<const char*, juce::var, juce::String>> commands {
+        { "document", documentValue(), "(document)" },
+        { "array", arrayValue(), "(array)" },
+        { "binary", binary (4), "(binary)" },
+        { "NaN", notANumber, "(double NaN)" },
+        { "infinity", infinity, "(double inf)" },
+        { "minus infinity", -infinity, "(double -inf)" },
+        { "double", 2.5, "2.5" },
+        { "int32", 5, "5" },
+        { "int64", (juce::int64) 1 << 40, "1099511627776" },
+        { "bool", true, "1" },
+    };
+
+    for (auto& [kind, value, text] : commands)
+    {
+        torvo::GradingSession session;
+        session.handshaken = true;
+        EXPECT_EQ (toJson (send (makeDocument ({ { "command", value } }), session)), errorJson (3, "Unsupported command: " + text)) << kind;
+        EXPECT_EQ (toJson (send (makeDocument ({ { "command", "setCDL" }, { "protocol", value } }), session)), errorJson (2, "Unknown protocol: " + text)) << kind;
+
+        const auto lut = makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" }, { "size", 2 }, { "dataType", value }, { "data", binary (128) } });
+        EXPECT_EQ (toJson (send (lut, session)), errorJson (5, "Unsupported LUT dataType: " + text + " (expected float32 or uint16)")) << kind;
+
+        if (! value.isBool())
+        {
+            torvo::GradingSession fresh;
+            EXPECT_EQ (toJson (send (makeDocument ({ { "command", "hello" }, { "version", value } }), fresh)),
+                       errorJson (1, "Unsupported handshake version: " + text)) << kind;
+        }
+    }
+}
+
+TEST_F (GradingProtocolTest, HelloVersionsBeyond32BitsDoNotWrapToOne)
+{
+    const std::vector<std::pair<juce::var, bool>> versions {
+        { (juce::int64) 4294967297LL, false },
+        { "4294967297", false },
+        { "-2147483648", false },
+        { "-4294967295", false },
+        { 1.0, true },
+        { 1, true },
+        { " 1.9", true },
+    };
+
+    for (auto& [version, accepted] : versions)
+    {
+        torvo::GradingSession session;
+        const auto reply = send (makeDocument ({ { "command", "hello" }, { "version", version } }), session);
+        EXPECT_EQ (reply.getProperty ("result", {}).toString() == "ok", accepted) << version.toString();
+        EXPECT_EQ (session.closeAfterReply, ! accepted) << version.toString();
+    }
+}
+
+TEST_F (GradingProtocolTest, LutSizesThatDoNotFit32BitsAreRefusedAsTooSmallOrTooLarge)
+{
+    const auto tooSmall = errorJson (5, "Invalid LUT size: -2147483648");
+    const auto tooLarge = errorJson (5, "uint16 LUT size mismatch: got 6, expected 59421121802687904902119686138");
+    const auto two63 = 9223372036854775807.0;
+
+    const std::vector<std::pair<juce::var, juce::String>> sizes {
+        { notANumber, errorJson (5, "Invalid LUT size: 0") },
+        { -infinity, tooSmall },
+        { -1e300, tooSmall },
+        { infinity, tooLarge },
+        { 1e300, tooLarge },
+        { 2147483648.0, tooLarge },
+        { 4294967313.0, tooLarge },
+        { two63, tooLarge },
+        { (juce::int64) 2147483648LL, tooLarge },
+        { (juce::int64) 4294967313LL, tooLarge },
+        { std::numeric_limits<juce::int64>::max(), tooLarge },
+        { std::numeric_limits<juce::int64>::min(), tooSmall },
+        { "4294967313", tooLarge },
+        { "-2147483648", tooSmall },
+        { "-99999999999", tooSmall },
+    };
+
+    for (auto& [size, expected] : sizes)
+    {
+        torvo::GradingSession session;
+        session.handshaken = true;
+        const auto request = makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" }, { "channels", strings ({ "A" }) },
+                                             { "size", size }, { "dataType", "uint16" }, { "data", binary (6) } });
+        EXPECT_EQ (toJson (send (request, session)), expected) << juce::String ((double) size) << (size.isString() ? " as text" : "");
+    }
+}
+
+TEST_F (GradingProtocolTest, LutSizesOfEveryNumberKindAcceptTheCube)
+{
+    for (const auto& size : { juce::var (17), juce::var ((juce::int64) 17), juce::var (17.0), juce::var (17.9), juce::var ("17") })
+    {
+        torvo::GradingSession session;
+        session.handshaken = true;
+        const auto request = makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" }, { "channels", strings ({ "A" }) },
+                                             { "size", size }, { "dataType", "uint16" }, { "data", binary (29478) } });
+        EXPECT_EQ (toJson (send (request, session)), ok) << size.toString();
+    }
+}
+
+TEST_F (GradingProtocolTest, CdlNumbersInTextWithHugeExponentsReadAsInfinityOrZero)
+{
+    const std::vector<std::pair<const char*, double>> texts {
+        { "1e99999999999", infinity },
+        { "-1E+0000099999999999", -infinity },
+        { "1e-99999999999", 0.0 },
+        { "2.5e1", 25.0 },
+        { "0.5", 0.5 },
+    };
+
+    for (auto& [text, expected] : texts)
+    {
+        torvo::GradingSession session;
+        session.handshaken = true;
+        const auto request = makeDocument ({ { "command", "setCDL" }, { "protocol", "grading" }, { "channels", strings ({ "A" }) },
+                                             { "slope", makeDocument ({ { "red", text } }) }, { "saturation", text } });
+        EXPECT_EQ (toJson (send (request, session)), ok) << text;
+
+        torvo::CdlValues cdl;
+        juce::uint64 seen = 0;
+        ASSERT_TRUE (device->readCdlIfChanged (*channelA, seen, cdl));
+        EXPECT_EQ (cdl.saturation, expected) << text;
+        EXPECT_EQ (cdl.slope[0], expected) << text;
+    }
+}
+
+TEST_F (GradingProtocolTest, ChannelsNamedMoreThanOnceAreWrittenAndAnnouncedOnce)
+{
+    RecordingListener listener (*device);
+    torvo::GradingSession session;
+    session.handshaken = true;
+
+    juce::Array<juce::var> names;
+
+    for (int i = 0; i < 10000; ++i)
+        names.add (i % 2 == 0 ? "B" : "A");
+
+    const auto lut = makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" }, { "channels", names },
+                                     { "size", 2 }, { "dataType", "uint16" }, { "data", binary (48) } });
+    EXPECT_EQ (toJson (send (lut, session)), ok);
+
+    const auto cdl = makeDocument ({ { "command", "setCDL" }, { "protocol", "grading" }, { "channels", names } });
+    EXPECT_EQ (toJson (send (cdl, session)), ok);
+
+    EXPECT_EQ (channelA->lutVersion, 1u);
+    EXPECT_EQ (channelB->lutVersion, 1u);
+    EXPECT_EQ (channelA->cdlVersion, 1u);
+    EXPECT_EQ (listener.getEvents(), juce::StringArray ({ "LUT B: AmbrelLutInfo {size=2, dataType=\"uint16\"}",
+                                                          "LUT A: AmbrelLutInfo {size=2, dataType=\"uint16\"}",
+                                                          "CDL B: AmbrelCdlData {slope={x=1, y=1, z=1, w=1}, offset={x=0, y=0, z=0, w=0}, power={x=1, y=1, z=1, w=1}, saturation=1}",
+                                                          "CDL A: AmbrelCdlData {slope={x=1, y=1, z=1, w=1}, offset={x=0, y=0, z=0, w=0}, power={x=1, y=1, z=1, w=1}, saturation=1}" }));
+
+    const auto unknownAfterRepeats = makeDocument ({ { "command", "setCDL" }, { "protocol", "grading" }, { "channels", strings ({ "A", "A", "Z", "Y", "Z" }) } });
+    EXPECT_EQ (toJson (send (unknownAfterRepeats, session)), errorJson (4, "Unknown channel: Z"));
+    EXPECT_EQ (channelA->cdlVersion, 1u);
 }
