@@ -2,6 +2,7 @@
 #include "FrameBuffer.h"
 #include "GradingProtocol.h"
 #include "GradingSession.h"
+#include "SocketSend.h"
 
 namespace torvo
 {
@@ -172,7 +173,7 @@ bool AmbrelDevice::writeAll (juce::Thread& thread, juce::StreamingSocket& socket
         if (ready == 0)
             continue;
 
-        const auto n = socket.write (bytes + sent, (int) (count - sent));
+        const auto n = sendWithoutSignal (socket, bytes + sent, (int) (count - sent));
 
         if (n <= 0)
             return false;

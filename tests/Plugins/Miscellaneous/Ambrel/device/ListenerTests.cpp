@@ -1,6 +1,7 @@
 #include "AmbrelTestSupport.h"
 #include <FrameBuffer.h>
 #include <GradingRequests.h>
+#include <SocketSend.h>
 #include <Waiting.h>
 
 namespace
@@ -44,6 +45,32 @@ TEST (FrameBuffer, GrowsWithTheBytesReceivedNotWithTheDeclaredLength)
     }
 
     EXPECT_FALSE (frame.isComplete());
+}
+
+TEST (SocketSend, WritingAfterThePeerHasResetFailsWithoutEndingTheProcess)
+{
+    const auto port = findFreePort();
+    juce::StreamingSocket listener;
+    ASSERT_TRUE (listener.createListener (port, "127.0.0.1"));
+
+    juce::StreamingSocket peer;
+    ASSERT_TRUE (peer.connect ("127.0.0.1", port, 2000));
+    std::unique_ptr<juce::StreamingSocket> server (listener.waitForNextConnection());
+    ASSERT_NE (server, nullptr);
+    peer.close();
+
+    // The closed peer answers the first bytes with a reset; every write after
+    // it fails, and on Linux a plain send would raise SIGPIPE there.
+    const char byte = 0;
+    bool failed = false;
+
+    for (int attempt = 0; attempt < 500 && ! failed; ++attempt)
+    {
+        failed = torvo::sendWithoutSignal (*server, &byte, 1) < 0;
+        juce::Thread::sleep (10);
+    }
+
+    EXPECT_TRUE (failed);
 }
 
 TEST_F (ListenerTest, StatusCountsOnlyHandshakenClients)
