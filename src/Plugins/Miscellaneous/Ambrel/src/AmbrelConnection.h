@@ -8,8 +8,10 @@ namespace torvo
 //==============================================================================
 /**
     One accepted client: its socket and the thread that runs the protocol on
-    it. The thread starts with the connection; destroying the connection
-    closes the socket and waits at most 2 s for the thread.
+    it. The thread starts with the connection (one whose thread cannot start
+    is closed and finished at once, so that it is reaped like any other);
+    destroying the connection closes the socket and waits at most 2 s for the
+    thread.
 */
 class AmbrelDevice::Connection : private juce::Thread
 {

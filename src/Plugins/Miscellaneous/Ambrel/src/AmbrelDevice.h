@@ -47,6 +47,14 @@ public:
     /** The port the grading application connects to. */
     static constexpr int defaultPort = 8089;
 
+    /** How many clients are served at once; more are accepted and closed at
+        once. Far above what a grading session uses, far below the
+        descriptors a host process has. */
+    static constexpr int defaultClientLimit = 64;
+
+    /** How long a frame that has begun may wait for its next byte. */
+    static constexpr int defaultPartialFrameTimeoutMs = 30000;
+
     AmbrelDevice();
     explicit AmbrelDevice (const DeviceIdentifier& identifier);
     ~AmbrelDevice() override;
@@ -116,6 +124,13 @@ public:
     /** The port to use when nothing else is said: AMBREL_PORT or 8089. */
     static int getConfiguredPort();
 
+    /** Changes how many clients are served at once, as tests do. */
+    void setClientLimit (int newLimit) noexcept               { clientLimit = newLimit; }
+
+    /** Changes how long a begun frame may wait for its next byte (a
+        connection idle between frames may wait for ever), as tests do. */
+    void setPartialFrameTimeout (int newTimeoutMs) noexcept   { partialFrameTimeoutMs = newTimeoutMs; }
+
 private:
     class Connection;
 
@@ -128,12 +143,10 @@ private:
     void publishListenerStatus (juce::int32 clientCount);
     void reapFinishedConnections();
     void acceptConnections (juce::StreamingSocket& listener);
+    void admitConnection (std::unique_ptr<juce::StreamingSocket> clientSocket);
 
     void runClient (juce::StreamingSocket& socket, juce::Thread& thread);
     void removeSessionShare (const GradingSession& session);
-    static bool readExact (juce::Thread& thread, juce::StreamingSocket& socket, void* buffer, size_t count);
-    static bool readFrameBody (juce::Thread& thread, juce::StreamingSocket& socket, FrameBuffer& frame);
-    static bool writeAll (juce::Thread& thread, juce::StreamingSocket& socket, const void* buffer, size_t count);
 
     //==============================================================================
     juce::CriticalSection listenerLock;
@@ -143,6 +156,9 @@ private:
     std::atomic<bool> acceptStalled { false };
     juce::CriticalSection connectionsLock;
     std::vector<std::unique_ptr<Connection>> connections;
+    bool clientLimitReported = false;
+    std::atomic<int> clientLimit { defaultClientLimit };
+    std::atomic<int> partialFrameTimeoutMs { defaultPartialFrameTimeoutMs };
 
     mutable juce::CriticalSection channelLock;
     ChannelTables tables;

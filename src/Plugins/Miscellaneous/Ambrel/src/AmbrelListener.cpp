@@ -145,11 +145,7 @@ void AmbrelDevice::acceptConnections (juce::StreamingSocket& listener)
         if (auto* client = listener.waitForNextConnection())
         {
             failures = 0;
-            std::unique_ptr<juce::StreamingSocket> clientSocket (client);
-            reapFinishedConnections();
-
-            const juce::ScopedLock cl (connectionsLock);
-            connections.push_back (std::make_unique<Connection> (*this, std::move (clientSocket)));
+            admitConnection (std::unique_ptr<juce::StreamingSocket> (client));
         }
         else
         {
@@ -169,6 +165,35 @@ void AmbrelDevice::acceptConnections (juce::StreamingSocket& listener)
         if (threadShouldExit())
             return;
     }
+}
+
+void AmbrelDevice::admitConnection (std::unique_ptr<juce::StreamingSocket> clientSocket)
+{
+    reapFinishedConnections();
+    bool reportLimit = false;
+
+    {
+        const juce::ScopedLock cl (connectionsLock);
+
+        if ((int) connections.size() < clientLimit.load())
+        {
+            clientLimitReported = false;
+            connections.push_back (std::make_unique<Connection> (*this, std::move (clientSocket)));
+            return;
+        }
+
+        // One line per run of refusals, however many clients knock.
+        reportLimit = ! clientLimitReported;
+        clientLimitReported = true;
+    }
+
+    // Accepted and closed rather than left in the backlog: the client learns
+    // at once, and the port never looks taken.
+    clientSocket->close();
+
+    if (reportLimit)
+        sendSessionNotification ("Ambrel: " + juce::String (clientLimit.load())
+                                 + " clients connected, refusing new connections until one leaves");
 }
 
 void AmbrelDevice::reapFinishedConnections()

@@ -187,3 +187,57 @@ TEST_F (ListenerTest, DeinitialisingClosesClientsAndResetsTheCount)
     EXPECT_EQ (device->getHandshakenClientCount(), 0);
     EXPECT_TRUE (closesUnanswered (*client));
 }
+
+TEST_F (ListenerTest, ClientsBeyondTheLimitAreClosedAtOnceWithOneStatusLine)
+{
+    RecordingListener recorder (*device);
+    device->setClientLimit (2);
+    juce::var reply;
+    juce::String error;
+
+    auto first = connectClient();
+    auto second = connectClient();
+    ASSERT_TRUE (first->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    ASSERT_TRUE (second->request (ambrel::makeHelloRequest(), reply, error)) << error;
+
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE (connectClient()->request (ambrel::makePingRequest(), reply, error)) << "refused client " << i;
+
+    const auto events = recorder.getEvents();
+    const auto refusals = std::count_if (events.begin(), events.end(),
+                                         [] (const juce::String& e) { return e.contains ("refusing new connections"); });
+    EXPECT_EQ (refusals, 1) << events.joinIntoString ("\n");
+
+    // Once a client leaves, its place is free again.
+    first.reset();
+    EXPECT_TRUE (waitUntil ([this]
+    {
+        juce::var r;
+        juce::String e;
+        return connectClient()->request (ambrel::makePingRequest(), r, e);
+    }, 10000, 50));
+    EXPECT_TRUE (second->request (ambrel::makePingRequest(), reply, error)) << error;
+}
+
+TEST_F (ListenerTest, AFrameWhoseBytesStopArrivingIsClosedWhileAnIdleConnectionStaysOpen)
+{
+    device->setPartialFrameTimeout (300);
+    juce::var reply;
+    juce::String error;
+
+    auto idle = connectClient();
+    ASSERT_TRUE (idle->request (ambrel::makeHelloRequest(), reply, error)) << error;
+
+    juce::StreamingSocket stalled;
+    ASSERT_TRUE (stalled.connect ("127.0.0.1", port, 5000));
+    const juce::uint8 halfALength[] = { 16, 0 };
+    ASSERT_EQ (stalled.write (halfALength, 2), 2);
+
+    // The device gives up on the frame: the socket reads as ended, not as silent.
+    ASSERT_EQ (stalled.waitUntilReady (true, 10000), 1);
+    char byte = 0;
+    EXPECT_LE (stalled.read (&byte, 1, false), 0);
+
+    juce::Thread::sleep (1000);   // idle between frames, well past the frame limit
+    EXPECT_TRUE (idle->request (ambrel::makePingRequest(), reply, error)) << error;
+}
