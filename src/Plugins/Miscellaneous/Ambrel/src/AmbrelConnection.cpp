@@ -96,6 +96,10 @@ namespace
 
             size_t available = 0;
             auto* space = frame.prepareSpace (available);
+
+            if (space == nullptr)
+                return false;
+
             const auto n = socket.read (space, (int) available, false);
 
             if (n < 1)
@@ -171,7 +175,7 @@ void AmbrelDevice::runClient (juce::StreamingSocket& socket, juce::Thread& threa
 {
     GradingSession session;
     session.peer = socket.getHostName();
-    FrameBuffer frame;
+    FrameBuffer frame (frameBudget);
 
     while (! thread.threadShouldExit())
     {
@@ -187,7 +191,8 @@ void AmbrelDevice::runClient (juce::StreamingSocket& socket, juce::Thread& threa
         if (! FrameBuffer::isValidFrameLength ((juce::int32) juce::ByteOrder::littleEndianInt (lengthBytes)))
             break;
 
-        frame.start (lengthBytes);
+        if (! frame.start (lengthBytes))
+            break;
 
         if (! readFrameBody (thread, socket, frame, watch))
             break;

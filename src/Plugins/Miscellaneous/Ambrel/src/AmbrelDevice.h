@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelState.h"
+#include "FrameBudget.h"
 #include <torvocore/ControlDevice.h>
 #include <atomic>
 #include <map>
@@ -131,6 +132,10 @@ public:
         connection idle between frames may wait for ever), as tests do. */
     void setPartialFrameTimeout (int newTimeoutMs) noexcept   { partialFrameTimeoutMs = newTimeoutMs; }
 
+    /** The memory all connections' request frames share; a frame that would
+        pass it closes its connection unanswered. */
+    FrameBudget& getFrameBudget() noexcept                    { return frameBudget; }
+
 private:
     class Connection;
 
@@ -154,6 +159,7 @@ private:
     bool bindFailed = false;
     juce::uint32 lastListenRetryMs = 0;
     std::atomic<bool> acceptStalled { false };
+    FrameBudget frameBudget;
     juce::CriticalSection connectionsLock;
     std::vector<std::unique_ptr<Connection>> connections;
     bool clientLimitReported = false;

@@ -27,9 +27,10 @@ namespace
 
 TEST (FrameBuffer, GrowsWithTheBytesReceivedNotWithTheDeclaredLength)
 {
-    torvo::FrameBuffer frame;
+    torvo::FrameBudget budget;
+    torvo::FrameBuffer frame (budget);
     const juce::uint8 header[4] = { 0, 0, 0, 4 };   // 64 MiB declared
-    frame.start (header);
+    ASSERT_TRUE (frame.start (header));
     EXPECT_LT (frame.getCapacity(), 1024u * 1024u);
 
     size_t received = 4;
@@ -45,6 +46,36 @@ TEST (FrameBuffer, GrowsWithTheBytesReceivedNotWithTheDeclaredLength)
     }
 
     EXPECT_FALSE (frame.isComplete());
+}
+
+TEST (FrameBuffer, FramesShareOneBudgetAndGiveItBackWhenReleased)
+{
+    constexpr size_t limit = 1024 * 1024;
+    torvo::FrameBudget budget (limit);
+    torvo::FrameBuffer first (budget), second (budget);
+    const juce::uint8 header[4] = { 0, 0, 0, 4 };   // 64 MiB declared
+    ASSERT_TRUE (first.start (header));
+    ASSERT_TRUE (second.start (header));
+
+    size_t available = 0;
+
+    while (! first.isComplete())
+    {
+        auto* space = first.prepareSpace (available);
+
+        if (space == nullptr)
+            break;
+
+        std::memset (space, 0, available);
+        first.commit (available);
+    }
+
+    EXPECT_GE (first.getReceived(), limit / 4);
+    EXPECT_LE (budget.getPeak(), limit);
+
+    first.release();
+    second.release();
+    EXPECT_EQ (budget.getInUse(), 0u);
 }
 
 TEST (SocketSend, WritingAfterThePeerHasResetFailsWithoutEndingTheProcess)
@@ -240,4 +271,43 @@ TEST_F (ListenerTest, AFrameWhoseBytesStopArrivingIsClosedWhileAnIdleConnectionS
 
     juce::Thread::sleep (1000);   // idle between frames, well past the frame limit
     EXPECT_TRUE (idle->request (ambrel::makePingRequest(), reply, error)) << error;
+}
+
+TEST_F (ListenerTest, AFrameThatWouldPassTheMemoryBudgetClosesItsConnection)
+{
+    // Room for a 3 MiB frame while it grows from its 2 MiB block, not for a second one.
+    constexpr size_t limit = 6 * 1024 * 1024;
+    device->getFrameBudget().setLimit (limit);
+    const auto frame = makeBinaryFrame (3 * 1024 * 1024);
+    const auto allButLast = frame.size() - 1;
+    juce::var reply;
+    juce::String error;
+
+    auto holder = connectClient();
+    ASSERT_TRUE (holder->sendBytes (frame.data(), allButLast, error)) << error;
+    ASSERT_TRUE (waitUntil ([this] { return device->getFrameBudget().getInUse() >= 3 * 1024 * 1024; }, 10000));
+
+    // The second frame cannot grow past its first blocks: the device closes
+    // it (a write to it may then fail, without a signal).
+    juce::StreamingSocket intruder;
+    ASSERT_TRUE (intruder.connect ("127.0.0.1", port, 5000));
+
+    for (size_t sent = 0; sent < allButLast;)
+    {
+        const auto n = torvo::sendWithoutSignal (intruder, frame.data() + sent, (int) (allButLast - sent));
+
+        if (n <= 0)
+            break;
+
+        sent += (size_t) n;
+    }
+
+    ASSERT_EQ (intruder.waitUntilReady (true, 10000), 1);
+    char byte = 0;
+    EXPECT_LE (intruder.read (&byte, 1, false), 0);
+
+    // The frame within the budget is still served.
+    ASSERT_TRUE (holder->sendBytes (frame.data() + allButLast, 1, error)) << error;
+    EXPECT_TRUE (holder->readReply (reply, error)) << error;
+    EXPECT_LE (device->getFrameBudget().getPeak(), limit);
 }
