@@ -12,9 +12,6 @@ namespace
     /** How long a blocked read or write waits before looking at the exit flag. */
     constexpr int pollIntervalMs = 200;
 
-    /** How long destroying a connection waits for its thread. */
-    constexpr int stopTimeoutMs = 2000;
-
     /** Waits one poll interval for the socket to be ready: -1 when the
         connection is over (closed, failed, or its thread asked to stop),
         0 when it is not ready yet, 1 when it is. */
@@ -154,10 +151,15 @@ AmbrelDevice::Connection::Connection (AmbrelDevice& device, std::unique_ptr<juce
 
 AmbrelDevice::Connection::~Connection()
 {
+    requestStop();
+    waitForThreadToExit (-1);
+    socket.reset();
+}
+
+void AmbrelDevice::Connection::requestStop()
+{
     signalThreadShouldExit();
     socket->close();
-    stopThread (stopTimeoutMs);
-    socket.reset();
 }
 
 void AmbrelDevice::Connection::run()
@@ -196,6 +198,9 @@ void AmbrelDevice::runClient (juce::StreamingSocket& socket, juce::Thread& threa
 
         if (! readFrameBody (thread, socket, frame, watch))
             break;
+
+        if (const auto delayMs = frameHandlingDelayMs.load(); delayMs > 0)
+            juce::Thread::sleep (delayMs);
 
         const auto reply = handleGradingMessage (*this, frame.getData(), frame.getLength(), session);
         frame.release();

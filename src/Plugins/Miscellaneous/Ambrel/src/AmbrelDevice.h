@@ -136,6 +136,10 @@ public:
         pass it closes its connection unanswered. */
     FrameBudget& getFrameBudget() noexcept                    { return frameBudget; }
 
+    /** Makes each connection pause before it handles a frame, without looking
+        at its exit flag, as a long decode would; only tests set it. */
+    void setFrameHandlingDelayForTesting (int delayMs) noexcept  { frameHandlingDelayMs = delayMs; }
+
 private:
     class Connection;
 
@@ -147,6 +151,8 @@ private:
     void serviceListener();
     void publishListenerStatus (juce::int32 clientCount);
     void reapFinishedConnections();
+    void stopListenerThread();
+    void stopConnections();
     void acceptConnections (juce::StreamingSocket& listener);
     void admitConnection (std::unique_ptr<juce::StreamingSocket> clientSocket);
 
@@ -165,6 +171,7 @@ private:
     bool clientLimitReported = false;
     std::atomic<int> clientLimit { defaultClientLimit };
     std::atomic<int> partialFrameTimeoutMs { defaultPartialFrameTimeoutMs };
+    std::atomic<int> frameHandlingDelayMs { 0 };
 
     mutable juce::CriticalSection channelLock;
     ChannelTables tables;

@@ -6,7 +6,6 @@ namespace torvo
 
 namespace
 {
-    constexpr int stopTimeoutMs = 2000;
     constexpr juce::uint32 listenRetryIntervalMs = 2000;
     constexpr int acceptFailuresBeforeStall = 5;
     constexpr int acceptRetryPauseMs = 100;
@@ -41,11 +40,7 @@ void AmbrelDevice::stopListenerForRebind()
     if (! acceptStalled.load())
         return;
 
-    stopThread (stopTimeoutMs);
-
-    if (listenSocket != nullptr)
-        listenSocket->close();
-
+    stopListenerThread();
     listenSocket.reset();
     acceptStalled = false;
 }
@@ -54,25 +49,38 @@ void AmbrelDevice::shutdownNetwork()
 {
     const juce::ScopedLock sl (listenerLock);
 
+    stopListenerThread();
+    listenSocket.reset();
+    bindFailed = false;
+    stopConnections();
+
+    // Only now: the connections' teardowns take channelLock themselves.
+    const juce::ScopedLock chl (channelLock);
+    tables.handshakenClientCount = 0;
+    tables.pickedUpChannels.clear();
+}
+
+void AmbrelDevice::stopListenerThread()
+{
     signalThreadShouldExit();
 
     // Closing releases the accept the listener thread is blocked in.
     if (listenSocket != nullptr)
         listenSocket->close();
 
-    stopThread (stopTimeoutMs);
-    listenSocket.reset();
-    bindFailed = false;
+    waitForThreadToExit (-1);
+}
 
-    {
-        const juce::ScopedLock cl (connectionsLock);
-        connections.clear();
-    }
+void AmbrelDevice::stopConnections()
+{
+    const juce::ScopedLock cl (connectionsLock);
 
-    // Only now: the connections' teardowns take channelLock themselves.
-    const juce::ScopedLock chl (channelLock);
-    tables.handshakenClientCount = 0;
-    tables.pickedUpChannels.clear();
+    // Every connection is asked first, so that they wind down together and
+    // the stop takes as long as the slowest, not as long as all of them.
+    for (auto& connection : connections)
+        connection->requestStop();
+
+    connections.clear();
 }
 
 void AmbrelDevice::serviceListener()

@@ -311,3 +311,26 @@ TEST_F (ListenerTest, AFrameThatWouldPassTheMemoryBudgetClosesItsConnection)
     EXPECT_TRUE (holder->readReply (reply, error)) << error;
     EXPECT_LE (device->getFrameBudget().getPeak(), limit);
 }
+
+TEST_F (ListenerTest, DeinitialisingWaitsForAConnectionBusyWithAFrameInsteadOfKillingIt)
+{
+    RecordingListener recorder (*device);
+    juce::var reply;
+    juce::String error;
+
+    auto client = connectClient();
+    ASSERT_TRUE (client->request (ambrel::makeHelloRequest(), reply, error)) << error;
+
+    // Longer than any stop timeout a killing shutdown would allow itself.
+    device->setFrameHandlingDelayForTesting (3000);
+    const auto ping = encodeFrame (ambrel::makePingRequest());
+    ASSERT_TRUE (client->sendBytes (ping.data(), ping.size(), error)) << error;
+    ASSERT_TRUE (waitUntil ([this] { return device->getFrameBudget().getInUse() > 0; }, 10000));
+    juce::Thread::sleep (100);
+
+    device->deinitializeDevice();
+
+    // The connection ran to its end: it gave back its session's share.
+    EXPECT_TRUE (recorder.getEvents().joinIntoString ("\n").contains ("disconnected"))
+        << recorder.getEvents().joinIntoString ("\n");
+}
