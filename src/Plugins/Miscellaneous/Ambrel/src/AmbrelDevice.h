@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelState.h"
+#include "FrameBudget.h"
 #include <torvocore/ControlDevice.h>
 #include <atomic>
 #include <map>
@@ -46,6 +47,14 @@ public:
 
     /** The port the grading application connects to. */
     static constexpr int defaultPort = 8089;
+
+    /** How many clients are served at once; more are accepted and closed at
+        once. Far above what a grading session uses, far below the
+        descriptors a host process has. */
+    static constexpr int defaultClientLimit = 64;
+
+    /** How long a frame that has begun may wait for its next byte. */
+    static constexpr int defaultPartialFrameTimeoutMs = 30000;
 
     AmbrelDevice();
     explicit AmbrelDevice (const DeviceIdentifier& identifier);
@@ -116,6 +125,21 @@ public:
     /** The port to use when nothing else is said: AMBREL_PORT or 8089. */
     static int getConfiguredPort();
 
+    /** Changes how many clients are served at once, as tests do. */
+    void setClientLimit (int newLimit) noexcept               { clientLimit = newLimit; }
+
+    /** Changes how long a begun frame may wait for its next byte (a
+        connection idle between frames may wait for ever), as tests do. */
+    void setPartialFrameTimeout (int newTimeoutMs) noexcept   { partialFrameTimeoutMs = newTimeoutMs; }
+
+    /** The memory all connections' request frames share; a frame that would
+        pass it closes its connection unanswered. */
+    FrameBudget& getFrameBudget() noexcept                    { return frameBudget; }
+
+    /** Makes each connection pause before it handles a frame, without looking
+        at its exit flag, as a long decode would; only tests set it. */
+    void setFrameHandlingDelayForTesting (int delayMs) noexcept  { frameHandlingDelayMs = delayMs; }
+
 private:
     class Connection;
 
@@ -127,13 +151,13 @@ private:
     void serviceListener();
     void publishListenerStatus (juce::int32 clientCount);
     void reapFinishedConnections();
+    void stopListenerThread();
+    void stopConnections();
     void acceptConnections (juce::StreamingSocket& listener);
+    void admitConnection (std::unique_ptr<juce::StreamingSocket> clientSocket);
 
     void runClient (juce::StreamingSocket& socket, juce::Thread& thread);
     void removeSessionShare (const GradingSession& session);
-    static bool readExact (juce::Thread& thread, juce::StreamingSocket& socket, void* buffer, size_t count);
-    static bool readFrameBody (juce::Thread& thread, juce::StreamingSocket& socket, FrameBuffer& frame);
-    static bool writeAll (juce::Thread& thread, juce::StreamingSocket& socket, const void* buffer, size_t count);
 
     //==============================================================================
     juce::CriticalSection listenerLock;
@@ -141,8 +165,13 @@ private:
     bool bindFailed = false;
     juce::uint32 lastListenRetryMs = 0;
     std::atomic<bool> acceptStalled { false };
+    FrameBudget frameBudget;
     juce::CriticalSection connectionsLock;
     std::vector<std::unique_ptr<Connection>> connections;
+    bool clientLimitReported = false;
+    std::atomic<int> clientLimit { defaultClientLimit };
+    std::atomic<int> partialFrameTimeoutMs { defaultPartialFrameTimeoutMs };
+    std::atomic<int> frameHandlingDelayMs { 0 };
 
     mutable juce::CriticalSection channelLock;
     ChannelTables tables;

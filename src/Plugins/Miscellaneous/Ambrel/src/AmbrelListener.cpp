@@ -6,7 +6,6 @@ namespace torvo
 
 namespace
 {
-    constexpr int stopTimeoutMs = 2000;
     constexpr juce::uint32 listenRetryIntervalMs = 2000;
     constexpr int acceptFailuresBeforeStall = 5;
     constexpr int acceptRetryPauseMs = 100;
@@ -41,11 +40,7 @@ void AmbrelDevice::stopListenerForRebind()
     if (! acceptStalled.load())
         return;
 
-    stopThread (stopTimeoutMs);
-
-    if (listenSocket != nullptr)
-        listenSocket->close();
-
+    stopListenerThread();
     listenSocket.reset();
     acceptStalled = false;
 }
@@ -54,25 +49,38 @@ void AmbrelDevice::shutdownNetwork()
 {
     const juce::ScopedLock sl (listenerLock);
 
+    stopListenerThread();
+    listenSocket.reset();
+    bindFailed = false;
+    stopConnections();
+
+    // Only now: the connections' teardowns take channelLock themselves.
+    const juce::ScopedLock chl (channelLock);
+    tables.handshakenClientCount = 0;
+    tables.pickedUpChannels.clear();
+}
+
+void AmbrelDevice::stopListenerThread()
+{
     signalThreadShouldExit();
 
     // Closing releases the accept the listener thread is blocked in.
     if (listenSocket != nullptr)
         listenSocket->close();
 
-    stopThread (stopTimeoutMs);
-    listenSocket.reset();
-    bindFailed = false;
+    waitForThreadToExit (-1);
+}
 
-    {
-        const juce::ScopedLock cl (connectionsLock);
-        connections.clear();
-    }
+void AmbrelDevice::stopConnections()
+{
+    const juce::ScopedLock cl (connectionsLock);
 
-    // Only now: the connections' teardowns take channelLock themselves.
-    const juce::ScopedLock chl (channelLock);
-    tables.handshakenClientCount = 0;
-    tables.pickedUpChannels.clear();
+    // Every connection is asked first, so that they wind down together and
+    // the stop takes as long as the slowest, not as long as all of them.
+    for (auto& connection : connections)
+        connection->requestStop();
+
+    connections.clear();
 }
 
 void AmbrelDevice::serviceListener()
@@ -145,11 +153,7 @@ void AmbrelDevice::acceptConnections (juce::StreamingSocket& listener)
         if (auto* client = listener.waitForNextConnection())
         {
             failures = 0;
-            std::unique_ptr<juce::StreamingSocket> clientSocket (client);
-            reapFinishedConnections();
-
-            const juce::ScopedLock cl (connectionsLock);
-            connections.push_back (std::make_unique<Connection> (*this, std::move (clientSocket)));
+            admitConnection (std::unique_ptr<juce::StreamingSocket> (client));
         }
         else
         {
@@ -169,6 +173,35 @@ void AmbrelDevice::acceptConnections (juce::StreamingSocket& listener)
         if (threadShouldExit())
             return;
     }
+}
+
+void AmbrelDevice::admitConnection (std::unique_ptr<juce::StreamingSocket> clientSocket)
+{
+    reapFinishedConnections();
+    bool reportLimit = false;
+
+    {
+        const juce::ScopedLock cl (connectionsLock);
+
+        if ((int) connections.size() < clientLimit.load())
+        {
+            clientLimitReported = false;
+            connections.push_back (std::make_unique<Connection> (*this, std::move (clientSocket)));
+            return;
+        }
+
+        // One line per run of refusals, however many clients knock.
+        reportLimit = ! clientLimitReported;
+        clientLimitReported = true;
+    }
+
+    // Accepted and closed rather than left in the backlog: the client learns
+    // at once, and the port never looks taken.
+    clientSocket->close();
+
+    if (reportLimit)
+        sendSessionNotification ("Ambrel: " + juce::String (clientLimit.load())
+                                 + " clients connected, refusing new connections until one leaves");
 }
 
 void AmbrelDevice::reapFinishedConnections()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameBudget.h"
 #include <juce_core/juce_core.h>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace torvo
     Collects one request frame as its bytes arrive. Memory grows with the
     bytes received (at most twice what arrived, at least a small first
     block), never with the length the client declared: a client that
-    announces a large frame and then sends little costs little.
+    announces a large frame and then sends little costs little. The memory
+    is taken from a budget shared with the other connections' frames.
 */
 class FrameBuffer
 {
@@ -28,11 +30,17 @@ public:
         return length >= minimumFrameLength && length <= maximumFrameLength;
     }
 
-    /** Starts a frame from its four length bytes (little-endian); the length must be valid. */
-    void start (const juce::uint8 (&lengthBytes)[4]);
+    /** A buffer whose memory comes from budget, which must outlive it. */
+    explicit FrameBuffer (FrameBudget& budget) noexcept : budget (budget) {}
+    ~FrameBuffer();
+
+    /** Starts a frame from its four length bytes (little-endian); the length
+        must be valid. False when the budget has no room for its first block. */
+    bool start (const juce::uint8 (&lengthBytes)[4]);
 
     /** Room for the next bytes of the frame; grows the buffer when it is full.
-        Sets available to the number of bytes that may be written there. */
+        Sets available to the number of bytes that may be written there.
+        Nullptr when growing would pass the budget. */
     juce::uint8* prepareSpace (size_t& available);
 
     /** Marks that many bytes of the prepared space as received. */
@@ -57,8 +65,15 @@ public:
     void release();
 
 private:
+    bool reserveWithinBudget (size_t capacity);
+    void returnToBudget() noexcept;
+
+    FrameBudget& budget;
+    size_t taken = 0;
     std::vector<juce::uint8> bytes;
     size_t declaredLength = 0, received = 0;
+
+    JUCE_DECLARE_NON_COPYABLE (FrameBuffer)
 };
 
 } // namespace torvo

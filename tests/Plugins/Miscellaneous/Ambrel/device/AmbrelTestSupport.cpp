@@ -45,6 +45,22 @@ juce::var decodeReply (const std::vector<juce::uint8>& reply)
     return result;
 }
 
+std::vector<juce::uint8> makeBinaryFrame (juce::uint32 totalLength)
+{
+    std::vector<juce::uint8> frame (totalLength, 0);
+    const auto putLength = [&frame] (size_t at, juce::uint32 value)
+    {
+        for (size_t i = 0; i < 4; ++i)
+            frame[at + i] = (juce::uint8) (value >> (8 * i));
+    };
+
+    putLength (0, totalLength);
+    frame[4] = 0x05;
+    std::memcpy (frame.data() + 5, "data", 5);
+    putLength (10, totalLength - 16);
+    return frame;   // subtype 0, zero bytes, closing 0
+}
+
 int findFreePort()
 {
     juce::StreamingSocket probe;

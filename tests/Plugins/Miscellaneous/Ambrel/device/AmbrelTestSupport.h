@@ -22,6 +22,10 @@ std::vector<juce::uint8> encodeFrame (const juce::var& document);
 /** Decodes a reply frame; void when it is empty or invalid. */
 juce::var decodeReply (const std::vector<juce::uint8>& reply);
 
+/** A frame of exactly totalLength bytes (at least 16): one binary element
+    and no command. */
+std::vector<juce::uint8> makeBinaryFrame (juce::uint32 totalLength);
+
 /** A port that was free a moment ago. */
 int findFreePort();
 

@@ -1,6 +1,7 @@
 #include "AmbrelTestSupport.h"
 #include <FrameBuffer.h>
 #include <GradingRequests.h>
+#include <SocketSend.h>
 #include <Waiting.h>
 
 namespace
@@ -26,9 +27,10 @@ namespace
 
 TEST (FrameBuffer, GrowsWithTheBytesReceivedNotWithTheDeclaredLength)
 {
-    torvo::FrameBuffer frame;
+    torvo::FrameBudget budget;
+    torvo::FrameBuffer frame (budget);
     const juce::uint8 header[4] = { 0, 0, 0, 4 };   // 64 MiB declared
-    frame.start (header);
+    ASSERT_TRUE (frame.start (header));
     EXPECT_LT (frame.getCapacity(), 1024u * 1024u);
 
     size_t received = 4;
@@ -44,6 +46,62 @@ TEST (FrameBuffer, GrowsWithTheBytesReceivedNotWithTheDeclaredLength)
     }
 
     EXPECT_FALSE (frame.isComplete());
+}
+
+TEST (FrameBuffer, FramesShareOneBudgetAndGiveItBackWhenReleased)
+{
+    constexpr size_t limit = 1024 * 1024;
+    torvo::FrameBudget budget (limit);
+    torvo::FrameBuffer first (budget), second (budget);
+    const juce::uint8 header[4] = { 0, 0, 0, 4 };   // 64 MiB declared
+    ASSERT_TRUE (first.start (header));
+    ASSERT_TRUE (second.start (header));
+
+    size_t available = 0;
+
+    while (! first.isComplete())
+    {
+        auto* space = first.prepareSpace (available);
+
+        if (space == nullptr)
+            break;
+
+        std::memset (space, 0, available);
+        first.commit (available);
+    }
+
+    EXPECT_GE (first.getReceived(), limit / 4);
+    EXPECT_LE (budget.getPeak(), limit);
+
+    first.release();
+    second.release();
+    EXPECT_EQ (budget.getInUse(), 0u);
+}
+
+TEST (SocketSend, WritingAfterThePeerHasResetFailsWithoutEndingTheProcess)
+{
+    const auto port = findFreePort();
+    juce::StreamingSocket listener;
+    ASSERT_TRUE (listener.createListener (port, "127.0.0.1"));
+
+    juce::StreamingSocket peer;
+    ASSERT_TRUE (peer.connect ("127.0.0.1", port, 2000));
+    std::unique_ptr<juce::StreamingSocket> server (listener.waitForNextConnection());
+    ASSERT_NE (server, nullptr);
+    peer.close();
+
+    // The closed peer answers the first bytes with a reset; every write after
+    // it fails, and on Linux a plain send would raise SIGPIPE there.
+    const char byte = 0;
+    bool failed = false;
+
+    for (int attempt = 0; attempt < 500 && ! failed; ++attempt)
+    {
+        failed = torvo::sendWithoutSignal (*server, &byte, 1) < 0;
+        juce::Thread::sleep (10);
+    }
+
+    EXPECT_TRUE (failed);
 }
 
 TEST_F (ListenerTest, StatusCountsOnlyHandshakenClients)
@@ -159,4 +217,120 @@ TEST_F (ListenerTest, DeinitialisingClosesClientsAndResetsTheCount)
     device->deinitializeDevice();
     EXPECT_EQ (device->getHandshakenClientCount(), 0);
     EXPECT_TRUE (closesUnanswered (*client));
+}
+
+TEST_F (ListenerTest, ClientsBeyondTheLimitAreClosedAtOnceWithOneStatusLine)
+{
+    RecordingListener recorder (*device);
+    device->setClientLimit (2);
+    juce::var reply;
+    juce::String error;
+
+    auto first = connectClient();
+    auto second = connectClient();
+    ASSERT_TRUE (first->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    ASSERT_TRUE (second->request (ambrel::makeHelloRequest(), reply, error)) << error;
+
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE (connectClient()->request (ambrel::makePingRequest(), reply, error)) << "refused client " << i;
+
+    const auto events = recorder.getEvents();
+    const auto refusals = std::count_if (events.begin(), events.end(),
+                                         [] (const juce::String& e) { return e.contains ("refusing new connections"); });
+    EXPECT_EQ (refusals, 1) << events.joinIntoString ("\n");
+
+    // Once a client leaves, its place is free again.
+    first.reset();
+    EXPECT_TRUE (waitUntil ([this]
+    {
+        juce::var r;
+        juce::String e;
+        return connectClient()->request (ambrel::makePingRequest(), r, e);
+    }, 10000, 50));
+    EXPECT_TRUE (second->request (ambrel::makePingRequest(), reply, error)) << error;
+}
+
+TEST_F (ListenerTest, AFrameWhoseBytesStopArrivingIsClosedWhileAnIdleConnectionStaysOpen)
+{
+    device->setPartialFrameTimeout (300);
+    juce::var reply;
+    juce::String error;
+
+    auto idle = connectClient();
+    ASSERT_TRUE (idle->request (ambrel::makeHelloRequest(), reply, error)) << error;
+
+    juce::StreamingSocket stalled;
+    ASSERT_TRUE (stalled.connect ("127.0.0.1", port, 5000));
+    const juce::uint8 halfALength[] = { 16, 0 };
+    ASSERT_EQ (stalled.write (halfALength, 2), 2);
+
+    // The device gives up on the frame: the socket reads as ended, not as silent.
+    ASSERT_EQ (stalled.waitUntilReady (true, 10000), 1);
+    char byte = 0;
+    EXPECT_LE (stalled.read (&byte, 1, false), 0);
+
+    juce::Thread::sleep (1000);   // idle between frames, well past the frame limit
+    EXPECT_TRUE (idle->request (ambrel::makePingRequest(), reply, error)) << error;
+}
+
+TEST_F (ListenerTest, AFrameThatWouldPassTheMemoryBudgetClosesItsConnection)
+{
+    // Room for a 3 MiB frame while it grows from its 2 MiB block, not for a second one.
+    constexpr size_t limit = 6 * 1024 * 1024;
+    device->getFrameBudget().setLimit (limit);
+    const auto frame = makeBinaryFrame (3 * 1024 * 1024);
+    const auto allButLast = frame.size() - 1;
+    juce::var reply;
+    juce::String error;
+
+    auto holder = connectClient();
+    ASSERT_TRUE (holder->sendBytes (frame.data(), allButLast, error)) << error;
+    ASSERT_TRUE (waitUntil ([this] { return device->getFrameBudget().getInUse() >= 3 * 1024 * 1024; }, 10000));
+
+    // The second frame cannot grow past its first blocks: the device closes
+    // it (a write to it may then fail, without a signal).
+    juce::StreamingSocket intruder;
+    ASSERT_TRUE (intruder.connect ("127.0.0.1", port, 5000));
+
+    for (size_t sent = 0; sent < allButLast;)
+    {
+        const auto n = torvo::sendWithoutSignal (intruder, frame.data() + sent, (int) (allButLast - sent));
+
+        if (n <= 0)
+            break;
+
+        sent += (size_t) n;
+    }
+
+    ASSERT_EQ (intruder.waitUntilReady (true, 10000), 1);
+    char byte = 0;
+    EXPECT_LE (intruder.read (&byte, 1, false), 0);
+
+    // The frame within the budget is still served.
+    ASSERT_TRUE (holder->sendBytes (frame.data() + allButLast, 1, error)) << error;
+    EXPECT_TRUE (holder->readReply (reply, error)) << error;
+    EXPECT_LE (device->getFrameBudget().getPeak(), limit);
+}
+
+TEST_F (ListenerTest, DeinitialisingWaitsForAConnectionBusyWithAFrameInsteadOfKillingIt)
+{
+    RecordingListener recorder (*device);
+    juce::var reply;
+    juce::String error;
+
+    auto client = connectClient();
+    ASSERT_TRUE (client->request (ambrel::makeHelloRequest(), reply, error)) << error;
+
+    // Longer than any stop timeout a killing shutdown would allow itself.
+    device->setFrameHandlingDelayForTesting (3000);
+    const auto ping = encodeFrame (ambrel::makePingRequest());
+    ASSERT_TRUE (client->sendBytes (ping.data(), ping.size(), error)) << error;
+    ASSERT_TRUE (waitUntil ([this] { return device->getFrameBudget().getInUse() > 0; }, 10000));
+    juce::Thread::sleep (100);
+
+    device->deinitializeDevice();
+
+    // The connection ran to its end: it gave back its session's share.
+    EXPECT_TRUE (recorder.getEvents().joinIntoString ("\n").contains ("disconnected"))
+        << recorder.getEvents().joinIntoString ("\n");
 }

@@ -6,25 +6,6 @@ namespace
 {
     class LoadTest : public ListeningDeviceFixture {};
 
-    /** A frame of exactly 64 MiB: one binary element and no command. */
-    std::vector<juce::uint8> makeLargestFrame()
-    {
-        const juce::uint32 total = 0x4000000;
-        const juce::uint32 binaryLength = total - 16;
-        std::vector<juce::uint8> frame (total, 0);
-        const auto putLength = [&frame] (size_t at, juce::uint32 value)
-        {
-            for (size_t i = 0; i < 4; ++i)
-                frame[at + i] = (juce::uint8) (value >> (8 * i));
-        };
-
-        putLength (0, total);
-        frame[4] = 0x05;
-        std::memcpy (frame.data() + 5, "data", 5);
-        putLength (10, binaryLength);
-        return frame;   // subtype 0, zero bytes, closing 0
-    }
-
     /** One client's life; returns a description of what went wrong, or nothing. */
     juce::String runClient (int index, int port)
     {
@@ -95,7 +76,7 @@ TEST_F (LoadTest, ManyMixedClientsAreServedAndLeaveNoCountBehind)
         ambrel::GradingClient client;
         juce::String error;
         juce::var reply;
-        const auto frame = makeLargestFrame();
+        const auto frame = makeBinaryFrame (0x4000000);
 
         if (! client.connect ("127.0.0.1", port, 10000, error) || ! client.sendBytes (frame.data(), frame.size(), error)
               || ! client.readReply (reply, error))
@@ -112,4 +93,8 @@ TEST_F (LoadTest, ManyMixedClientsAreServedAndLeaveNoCountBehind)
 
     EXPECT_TRUE (waitForClientCount (0));
     EXPECT_GE (held->cdlVersion, 1u);
+
+    const auto framePeak = device->getFrameBudget().getPeak();
+    EXPECT_LE (framePeak, torvo::FrameBudget::defaultLimit);
+    RecordProperty ("framePeakBytes", std::to_string (framePeak));
 }
