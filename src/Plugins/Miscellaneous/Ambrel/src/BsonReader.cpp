@@ -22,6 +22,11 @@ namespace
         else
             properties.set (identifier, std::move (value));
     }
+
+    // Rough costs in memory of what the tree holds beyond copied bytes: a var
+    // with its slot in an array or property set, and a container's object.
+    constexpr juce::uint64 elementTreeSize = 48;
+    constexpr juce::uint64 containerTreeSize = 64;
 }
 
 //==============================================================================
@@ -55,6 +60,9 @@ bool BsonReader::readDocument (int depth, bool isArray, juce::var& out)
     if (declaredLength < 5 || (juce::uint64) declaredLength > size - start)
         return fail ("invalid document length " + juce::String (declaredLength));
 
+    if (! addToTreeSize (containerTreeSize))
+        return false;
+
     juce::var container = isArray ? juce::var (juce::Array<juce::var>())
                                   : juce::var (new juce::DynamicObject());
 
@@ -85,6 +93,9 @@ bool BsonReader::readElements (juce::uint64 end, int depth, juce::var& container
 
         if (position >= end)
             return fail ("element runs past the end of its document");
+
+        if (! countElement (container.getArray() == nullptr))
+            return false;
 
         // The value may run on to the end of the buffer; overrunning its own
         // document is caught afterwards, with the position where it ended.
@@ -117,6 +128,25 @@ bool BsonReader::readElementName (const juce::uint8*& nameStart, size_t& nameLen
     position += nameLength + 1;
 
     return nameLength > 0 || fail ("empty element name");
+}
+
+bool BsonReader::countElement (bool named)
+{
+    if (++numElements > maxElements)
+        return fail ("too many elements");
+
+    if (named && ++numNamedElements > maxNamedElements)
+        return fail ("too many named elements");
+
+    return addToTreeSize (elementTreeSize);
+}
+
+bool BsonReader::addToTreeSize (juce::uint64 numBytes)
+{
+    treeSize += numBytes;
+
+    return treeSize <= treeSizeAllowance + size * (juce::uint64) maxTreeSizePerBufferByte
+        || fail ("decoded document too large for its frame");
 }
 
 //==============================================================================
@@ -193,6 +223,9 @@ bool BsonReader::readString (juce::var& out)
     if (data[position + (juce::uint64) length - 1] != 0)
         return fail ("string is not NUL-terminated");
 
+    if (! addToTreeSize ((juce::uint64) length))
+        return false;
+
     out = utf8ToString (data + position, (size_t) length - 1);
     position += (juce::uint64) length;
     return true;
@@ -213,6 +246,9 @@ bool BsonReader::readBinary (juce::var& out)
 
     if (length < 0 || (juce::uint64) length > remaining())
         return fail ("invalid binary length " + juce::String (length));
+
+    if (! addToTreeSize ((juce::uint64) length))
+        return false;
 
     out = juce::var (data + position, (size_t) length);
     position += (juce::uint64) length;

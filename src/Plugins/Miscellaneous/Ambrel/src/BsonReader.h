@@ -41,6 +41,30 @@ public:
     /** The most documents or arrays that may nest below the top-level document. */
     static constexpr int maxNestingDepth = 32;
 
+    /** The most elements, at every level together, that one buffer may hold.
+        A grading request has a dozen elements and a channel list; the limit
+        leaves room for thousands of channels while keeping the work of a
+        hostile buffer of tiny elements close to that of copying its bytes.
+    */
+    static constexpr int maxElements = 16384;
+
+    /** The most elements of documents (not arrays) that one buffer may hold.
+        Their names go through the process-wide identifier pool, whose
+        insertion and the property set's duplicate search are linear, so this
+        is what bounds the quadratic part of a decode. Array items are not
+        named in memory and do not count.
+    */
+    static constexpr int maxNamedElements = 1024;
+
+    /** The decoded tree may take this many times the buffer's size in memory
+        (on top of a small allowance that every buffer gets), as estimated per
+        element, container, string and binary.
+    */
+    static constexpr int maxTreeSizePerBufferByte = 4;
+
+    /** The estimated tree size that any buffer may reach, however short. */
+    static constexpr juce::uint64 treeSizeAllowance = 64 * 1024;
+
     /** The first byte of the buffer (not owned). */
     const juce::uint8* data;
 
@@ -53,12 +77,23 @@ public:
     /** Empty until the first failure, then its message and position. */
     juce::String error;
 
+    /** The elements read so far, at every level. */
+    int numElements = 0;
+
+    /** The elements of documents (not arrays) read so far. */
+    int numNamedElements = 0;
+
+    /** The estimated memory of everything decoded so far, in bytes. */
+    juce::uint64 treeSize = 0;
+
 private:
     //==============================================================================
     juce::uint64 remaining() const noexcept     { return size - position; }
 
     bool readElements (juce::uint64 end, int depth, juce::var& container);
     bool readElementName (const juce::uint8*& nameStart, size_t& nameLength);
+    bool countElement (bool named);
+    bool addToTreeSize (juce::uint64 numBytes);
     bool readLittleEndian (int numBytes, juce::uint64& out);
     bool readInt32 (juce::int32& out);
 
