@@ -26,21 +26,19 @@ struct LimitCase
 // the memory that the decoded tree may take, by one named element.
 const LimitCase limitCases[] =
 {
-    { "NamedElementsAtTheLimit",        BsonShape::distinctNames, 1024,  0,      nullptr },
-    { "OneNamedElementTooMany",         BsonShape::distinctNames, 1025,  0,      "too many named elements (at byte 4042)" },
-    { "ArrayItemsAtTheLimit",           BsonShape::arrayItems,    16382, twoMiB, nullptr },
-    { "OneArrayItemTooMany",            BsonShape::arrayItems,    16383, twoMiB, "too many elements (at byte 49164)" },
-    { "ArrayItemsOutgrowingTheFrame",   BsonShape::arrayItems,    16382, 0,      "decoded document too large for its frame" },
-    { "FewTinyDocuments",               BsonShape::tinyDocuments, 100,   0,      nullptr },
-    { "TinyDocumentsOutgrowingTheFrame", BsonShape::tinyDocuments, 4000, 0,      "decoded document too large for its frame" },
-    { "TinyDocumentsInALargerFrame",    BsonShape::tinyDocuments, 4000,  twoMiB, nullptr },
-    { "NestedChainsInALargerFrame",     BsonShape::deepNesting,   31,    twoMiB, nullptr },
-    { "NestedChainsOutgrowingTheFrame", BsonShape::deepNesting,   31,    0,      "decoded document too large for its frame" },
-    { "NestedChainsPastTheLimit",       BsonShape::deepNesting,   32,    twoMiB, "too many named elements" },
-    { "FrameOfDistinctNames",           BsonShape::distinctNames, -1,    twoMiB, "too many named elements" },
-    { "FrameOfArrayItems",              BsonShape::arrayItems,    -1,    twoMiB, "too many elements" },
-    { "FrameOfTinyDocuments",           BsonShape::tinyDocuments, -1,    twoMiB, "too many elements" },
-    { "FrameOfNestedChains",            BsonShape::deepNesting,   -1,    twoMiB, "too many named elements" },
+    { "NamedElementsAtTheLimit",         BsonShape::distinctNames, 256,  0,      nullptr },
+    { "OneNamedElementTooMany",          BsonShape::distinctNames, 257,  0,      "too many named elements (at byte 970)" },
+    { "ArrayItemsAtTheLimit",            BsonShape::arrayItems,    1022, twoMiB, nullptr },
+    { "OneArrayItemTooMany",             BsonShape::arrayItems,    1023, twoMiB, "too many elements (at byte 3084)" },
+    { "FewTinyDocuments",                BsonShape::tinyDocuments, 100,  0,      nullptr },
+    { "TinyDocumentsOutgrowingTheFrame", BsonShape::tinyDocuments, 1000, 0,      "decoded document too large for its frame" },
+    { "TinyDocumentsInALargerFrame",     BsonShape::tinyDocuments, 1000, twoMiB, nullptr },
+    { "NestedChainsAtTheLimit",          BsonShape::deepNesting,   7,    twoMiB, nullptr },
+    { "NestedChainsPastTheLimit",        BsonShape::deepNesting,   8,    twoMiB, "too many named elements" },
+    { "FrameOfDistinctNames",            BsonShape::distinctNames, -1,   twoMiB, "too many named elements" },
+    { "FrameOfArrayItems",               BsonShape::arrayItems,    -1,   twoMiB, "too many elements" },
+    { "FrameOfTinyDocuments",            BsonShape::tinyDocuments, -1,   twoMiB, "too many elements" },
+    { "FrameOfNestedChains",             BsonShape::deepNesting,   -1,   twoMiB, "too many named elements" },
 };
 
 class BsonLimit : public testing::TestWithParam<LimitCase> {};

@@ -42,19 +42,20 @@ public:
     static constexpr int maxNestingDepth = 32;
 
     /** The most elements, at every level together, that one buffer may hold.
-        A grading request has a dozen elements and a channel list; the limit
-        leaves room for thousands of channels while keeping the work of a
-        hostile buffer of tiny elements close to that of copying its bytes.
+        A grading request has about a dozen elements and a channel list of a
+        few names; a thousand leaves room for any real channel list while
+        keeping the decode of a hostile buffer of tiny elements within a few
+        times the cost of copying its bytes.
     */
-    static constexpr int maxElements = 16384;
+    static constexpr int maxElements = 1024;
 
     /** The most elements of documents (not arrays) that one buffer may hold.
-        Their names go through the process-wide identifier pool, whose
-        insertion and the property set's duplicate search are linear, so this
-        is what bounds the quadratic part of a decode. Array items are not
-        named in memory and do not count.
+        Their names go through the process-wide identifier pool and the
+        property set's duplicate search, whose costs grow with the number of
+        names, so this is what bounds the part of a decode that is not linear.
+        Array items are not named in memory and do not count.
     */
-    static constexpr int maxNamedElements = 1024;
+    static constexpr int maxNamedElements = 256;
 
     /** The decoded tree may take this many times the buffer's size in memory
         (on top of a small allowance that every buffer gets), as estimated per
