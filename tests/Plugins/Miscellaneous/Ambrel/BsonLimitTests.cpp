@@ -21,9 +21,8 @@ struct LimitCase
     const char* refusal; // nullptr: the frame decodes
 };
 
-// Units count one element each, a nested chain 32 named ones; an array adds
-// one named element of its own. Padding raises the frame's size, and with it
-// the memory that the decoded tree may take, by one named element.
+// Units count one element each, a nested chain 32 named ones; an array and
+// the padding add one named element each.
 const LimitCase limitCases[] =
 {
     { "NamedElementsAtTheLimit",         BsonShape::distinctNames, 256,  0,      nullptr },
@@ -31,8 +30,8 @@ const LimitCase limitCases[] =
     { "ArrayItemsAtTheLimit",            BsonShape::arrayItems,    1022, twoMiB, nullptr },
     { "OneArrayItemTooMany",             BsonShape::arrayItems,    1023, twoMiB, "too many elements (at byte 3084)" },
     { "FewTinyDocuments",                BsonShape::tinyDocuments, 100,  0,      nullptr },
-    { "TinyDocumentsOutgrowingTheFrame", BsonShape::tinyDocuments, 1000, 0,      "decoded document too large for its frame" },
-    { "TinyDocumentsInALargerFrame",     BsonShape::tinyDocuments, 1000, twoMiB, nullptr },
+    { "TinyDocumentsAtTheLimit",         BsonShape::tinyDocuments, 1022, twoMiB, nullptr },
+    { "OneTinyDocumentTooMany",          BsonShape::tinyDocuments, 1023, twoMiB, "too many elements" },
     { "NestedChainsAtTheLimit",          BsonShape::deepNesting,   7,    twoMiB, nullptr },
     { "NestedChainsPastTheLimit",        BsonShape::deepNesting,   8,    twoMiB, "too many named elements" },
     { "FrameOfDistinctNames",            BsonShape::distinctNames, -1,   twoMiB, "too many named elements" },

@@ -22,11 +22,6 @@ namespace
         else
             properties.set (identifier, std::move (value));
     }
-
-    // Rough costs in memory of what the tree holds beyond copied bytes: a var
-    // with its slot in an array or property set, and a container's object.
-    constexpr juce::uint64 elementTreeSize = 48;
-    constexpr juce::uint64 containerTreeSize = 64;
 }
 
 //==============================================================================
@@ -59,9 +54,6 @@ bool BsonReader::readDocument (int depth, bool isArray, juce::var& out)
 
     if (declaredLength < 5 || (juce::uint64) declaredLength > size - start)
         return fail ("invalid document length " + juce::String (declaredLength));
-
-    if (! addToTreeSize (containerTreeSize))
-        return false;
 
     juce::var container = isArray ? juce::var (juce::Array<juce::var>())
                                   : juce::var (new juce::DynamicObject());
@@ -135,18 +127,8 @@ bool BsonReader::countElement (bool named)
     if (++numElements > maxElements)
         return fail ("too many elements");
 
-    if (named && ++numNamedElements > maxNamedElements)
-        return fail ("too many named elements");
-
-    return addToTreeSize (elementTreeSize);
-}
-
-bool BsonReader::addToTreeSize (juce::uint64 numBytes)
-{
-    treeSize += numBytes;
-
-    return treeSize <= treeSizeAllowance + size * (juce::uint64) maxTreeSizePerBufferByte
-        || fail ("decoded document too large for its frame");
+    return ! named || ++numNamedElements <= maxNamedElements
+        || fail ("too many named elements");
 }
 
 //==============================================================================
@@ -223,9 +205,6 @@ bool BsonReader::readString (juce::var& out)
     if (data[position + (juce::uint64) length - 1] != 0)
         return fail ("string is not NUL-terminated");
 
-    if (! addToTreeSize ((juce::uint64) length))
-        return false;
-
     out = utf8ToString (data + position, (size_t) length - 1);
     position += (juce::uint64) length;
     return true;
@@ -246,9 +225,6 @@ bool BsonReader::readBinary (juce::var& out)
 
     if (length < 0 || (juce::uint64) length > remaining())
         return fail ("invalid binary length " + juce::String (length));
-
-    if (! addToTreeSize ((juce::uint64) length))
-        return false;
 
     out = juce::var (data + position, (size_t) length);
     position += (juce::uint64) length;

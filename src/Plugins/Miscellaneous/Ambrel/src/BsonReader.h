@@ -45,7 +45,12 @@ public:
         A grading request has about a dozen elements and a channel list of a
         few names; a thousand leaves room for any real channel list while
         keeping the decode of a hostile buffer of tiny elements within a few
-        times the cost of copying its bytes.
+        times the cost of copying its bytes. It also bounds the decoded tree
+        in memory: beyond the names, strings and binaries copied out of the
+        buffer (strings at most three times their bytes, where every byte is
+        malformed UTF-8), each element adds a var and a slot and at most one
+        object, about a hundred bytes, so a tree never exceeds three times its
+        buffer plus about a hundred kilobytes.
     */
     static constexpr int maxElements = 1024;
 
@@ -56,15 +61,6 @@ public:
         Array items are not named in memory and do not count.
     */
     static constexpr int maxNamedElements = 256;
-
-    /** The decoded tree may take this many times the buffer's size in memory
-        (on top of a small allowance that every buffer gets), as estimated per
-        element, container, string and binary.
-    */
-    static constexpr int maxTreeSizePerBufferByte = 4;
-
-    /** The estimated tree size that any buffer may reach, however short. */
-    static constexpr juce::uint64 treeSizeAllowance = 64 * 1024;
 
     /** The first byte of the buffer (not owned). */
     const juce::uint8* data;
@@ -84,9 +80,6 @@ public:
     /** The elements of documents (not arrays) read so far. */
     int numNamedElements = 0;
 
-    /** The estimated memory of everything decoded so far, in bytes. */
-    juce::uint64 treeSize = 0;
-
 private:
     //==============================================================================
     juce::uint64 remaining() const noexcept     { return size - position; }
@@ -94,7 +87,6 @@ private:
     bool readElements (juce::uint64 end, int depth, juce::var& container);
     bool readElementName (const juce::uint8*& nameStart, size_t& nameLength);
     bool countElement (bool named);
-    bool addToTreeSize (juce::uint64 numBytes);
     bool readLittleEndian (int numBytes, juce::uint64& out);
     bool readInt32 (juce::int32& out);
 
