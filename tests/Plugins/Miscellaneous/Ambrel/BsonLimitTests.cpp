@@ -65,4 +65,25 @@ TEST_P (BsonLimit, AcceptsUpToTheLimitAndRefusesBeyondIt)
 INSTANTIATE_TEST_SUITE_P (Table, BsonLimit, testing::ValuesIn (limitCases),
                           [] (const auto& info) { return std::string (info.param.name); });
 
+//==============================================================================
+// Names that no tree holds any more must leave the process-wide identifier
+// pool well before its own 30 s collection, or every frame of fresh names
+// inserts into a longer sorted pool than the one before. 600 frames of 256
+// fresh names take about a second when the pool is kept short and minutes
+// when it is not; the bound only tells the two apart.
+TEST (BsonLimit, FramesOfFreshNamesDoNotPileUpInTheIdentifierPool)
+{
+    constexpr int numFrames = 600;
+    const auto started = juce::Time::getMillisecondCounterHiRes();
+
+    for (int frame = 0; frame < numFrames; ++frame)
+    {
+        const auto bytes = makeBsonShape (BsonShape::distinctNames, 256, 0, frame * 256);
+        juce::var out;
+        ASSERT_TRUE (torvo::decodeBsonDocument (bytes.data(), bytes.size(), out).wasOk());
+    }
+
+    EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - started, 20000.0);
+}
+
 } // namespace

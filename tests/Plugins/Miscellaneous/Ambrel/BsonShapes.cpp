@@ -77,7 +77,7 @@ namespace
 }
 
 //==============================================================================
-std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t frameSize)
+std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t frameSize, int firstName)
 {
     // The padding element's type, name, length, subtype and the final NUL.
     constexpr size_t paddingOverhead = 1 + 2 + 4 + 1 + 1;
@@ -97,7 +97,7 @@ std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t fr
     for (int index = 0; numUnits < 0 || index < numUnits; ++index)
     {
         const auto before = bytes.size();
-        appendUnit (bytes, shape, index);
+        appendUnit (bytes, shape, firstName + index);
 
         if (numUnits < 0 && (bytes.size() == before || bytes.size() + arrayClosing + paddingOverhead > frameSize))
         {

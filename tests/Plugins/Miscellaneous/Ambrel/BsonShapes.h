@@ -21,7 +21,9 @@ enum class BsonShape
 /** Builds a top-level document that holds numUnits units of the given shape
     (or, when numUnits is negative, as many as fit), followed by one binary
     element that pads the document to frameSize bytes where there is room.
+    Distinct names are numbered from firstName, so that shapes built with
+    numbers far enough apart share no name.
 */
-std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t frameSize);
+std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t frameSize, int firstName = 0);
 
 } // namespace torvo::test
