@@ -15,6 +15,9 @@ namespace torvo
     out is made void first. On success it holds the document as a
     DynamicObject (arrays as Array<var>, binaries as MemoryBlock); on failure
     it stays void and the result says what was wrong and at which byte.
+    A buffer of more elements than BsonReader admits ("too many elements",
+    "too many named elements") is refused, so that the time and memory of a
+    decode stay close to linear in the buffer's size whatever its shape.
     Keeps no state and takes no locks, so any thread may call it.
 */
 juce::Result decodeBsonDocument (const void* data, size_t size, juce::var& out);

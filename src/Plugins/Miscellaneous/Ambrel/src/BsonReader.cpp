@@ -86,6 +86,9 @@ bool BsonReader::readElements (juce::uint64 end, int depth, juce::var& container
         if (position >= end)
             return fail ("element runs past the end of its document");
 
+        if (! countElement (container.getArray() == nullptr))
+            return false;
+
         // The value may run on to the end of the buffer; overrunning its own
         // document is caught afterwards, with the position where it ended.
         juce::var value;
@@ -117,6 +120,15 @@ bool BsonReader::readElementName (const juce::uint8*& nameStart, size_t& nameLen
     position += nameLength + 1;
 
     return nameLength > 0 || fail ("empty element name");
+}
+
+bool BsonReader::countElement (bool named)
+{
+    if (++numElements > maxElements)
+        return fail ("too many elements");
+
+    return ! named || ++numNamedElements <= maxNamedElements
+        || fail ("too many named elements");
 }
 
 //==============================================================================

@@ -41,6 +41,27 @@ public:
     /** The most documents or arrays that may nest below the top-level document. */
     static constexpr int maxNestingDepth = 32;
 
+    /** The most elements, at every level together, that one buffer may hold.
+        A grading request has about a dozen elements and a channel list of a
+        few names; a thousand leaves room for any real channel list while
+        keeping the decode of a hostile buffer of tiny elements within a few
+        times the cost of copying its bytes. It also bounds the decoded tree
+        in memory: beyond the names, strings and binaries copied out of the
+        buffer (strings at most three times their bytes, where every byte is
+        malformed UTF-8), each element adds a var and a slot and at most one
+        object, about a hundred bytes, so a tree never exceeds three times its
+        buffer plus about a hundred kilobytes.
+    */
+    static constexpr int maxElements = 1024;
+
+    /** The most elements of documents (not arrays) that one buffer may hold.
+        Their names go through the process-wide identifier pool and the
+        property set's duplicate search, whose costs grow with the number of
+        names, so this is what bounds the part of a decode that is not linear.
+        Array items are not named in memory and do not count.
+    */
+    static constexpr int maxNamedElements = 256;
+
     /** The first byte of the buffer (not owned). */
     const juce::uint8* data;
 
@@ -53,12 +74,19 @@ public:
     /** Empty until the first failure, then its message and position. */
     juce::String error;
 
+    /** The elements read so far, at every level. */
+    int numElements = 0;
+
+    /** The elements of documents (not arrays) read so far. */
+    int numNamedElements = 0;
+
 private:
     //==============================================================================
     juce::uint64 remaining() const noexcept     { return size - position; }
 
     bool readElements (juce::uint64 end, int depth, juce::var& container);
     bool readElementName (const juce::uint8*& nameStart, size_t& nameLength);
+    bool countElement (bool named);
     bool readLittleEndian (int numBytes, juce::uint64& out);
     bool readInt32 (juce::int32& out);
 
