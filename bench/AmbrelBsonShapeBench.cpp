@@ -1,5 +1,5 @@
 #include "BsonCodec.h"
-#include "BsonShapes.h"
+#include "shapes/BsonShapes.h"
 #include "RatioReporter.h"
 
 // Decode time of the shapes that cost the decoder the most per byte, against
@@ -11,13 +11,13 @@
 namespace
 {
 
-using torvo::test::BsonShape;
+using torvo::shapes::BsonShape;
 
 constexpr size_t frameSize = 2 * 1024 * 1024;
 
 void registerShape (const std::string& operation, BsonShape shape, int numUnits)
 {
-    const auto bytes = torvo::test::makeBsonShape (shape, numUnits, frameSize);
+    const auto bytes = torvo::shapes::makeBsonShape (shape, numUnits, frameSize);
 
     benchmark::RegisterBenchmark ((operation + "/2MiB").c_str(), [bytes] (benchmark::State& state)
     {

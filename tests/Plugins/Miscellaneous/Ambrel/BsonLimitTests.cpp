@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "BsonCodec.h"
-#include "BsonShapes.h"
+#include "shapes/BsonShapes.h"
 
-using torvo::test::BsonShape;
-using torvo::test::makeBsonShape;
+using torvo::shapes::BsonShape;
+using torvo::shapes::makeBsonShape;
 
 namespace
 {

@@ -1,6 +1,6 @@
-#include "BsonShapes.h"
+#include "shapes/BsonShapes.h"
 
-namespace torvo::test
+namespace torvo::shapes
 {
 
 namespace
@@ -126,4 +126,4 @@ std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t fr
     return bytes;
 }
 
-} // namespace torvo::test
+} // namespace torvo::shapes

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace torvo::test
+namespace torvo::shapes
 {
 
 //==============================================================================
@@ -26,4 +26,4 @@ enum class BsonShape
 */
 std::vector<juce::uint8> makeBsonShape (BsonShape shape, int numUnits, size_t frameSize, int firstName = 0);
 
-} // namespace torvo::test
+} // namespace torvo::shapes
