@@ -55,6 +55,7 @@ namespace
                 return false;
             }
 
+            SetLastError (0);
             window = CreateWindowExW (0, windowClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 16, 16,
                                       nullptr, nullptr, GetModuleHandleW (nullptr), nullptr);
             deviceContext = window != nullptr ? GetDC (window) : nullptr;

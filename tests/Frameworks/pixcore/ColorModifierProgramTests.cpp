@@ -173,14 +173,14 @@ const CompileErrorCase compileErrors[] = {
       "        return c * slope * notDeclared;\n"
       "    }\n"
       "};\n",
-      "Test.sglsl:7" },
+      "Test.sglsl:7:" },
     { "a syntax error after the struct",
       "#include \"Texture.sglsl\"\n"
       "#include \"ColorModifier.sglsl\"\n"
       "struct Fine : ColorModifier { vec4 compute (vec4 c, vec2 uv) { return c; } };\n"
       "\n"
       "float helper() { return 1.0 +; }\n",
-      "Test.sglsl:5" },
+      "Test.sglsl:5:" },
     { "a file the host library does not have",
       "#include \"ColorModifier.sglsl\"\n"
       "#include \"Missing.sglsl\"\n",
