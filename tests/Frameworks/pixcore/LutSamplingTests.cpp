@@ -171,3 +171,61 @@ TEST_F (GraphicsTest, AnIdentityLutOfSizeTwoGivesBackTheClampedInput)
 }
 
 } // namespace
+
+namespace
+{
+
+// Samples a volume at the raw texture coordinate given as the pixel's colour.
+const char* const rawLookup = "#include \"ColorModifier.sglsl\"\n"
+                              "struct Raw : ColorModifier\n"
+                              "{\n"
+                              "    sampler3D volume;\n"
+                              "    vec4 compute (vec4 colour, vec2 uv) { return texture (volume, colour.rgb); }\n"
+                              "};\n";
+
+struct SamplingCase
+{
+    const char* what;
+    bool filter;
+    int addressing;
+    float coordinate;   // along red, at the centre of green and blue
+    float expectedRed;
+};
+
+// A 4-texel ramp along red with entries 0, 1, 2, 3 at the centres 1/8, 3/8, 5/8, 7/8.
+const SamplingCase samplingCases[] = {
+    { "linear between two centres",           true,  3, 0.25f,   0.5f },
+    { "nearest between two centres",          false, 3, 0.30f,   1.0f },
+    { "clamp to edge at the volume's border", true,  3, 0.0f,    0.0f },
+    { "repeat at the volume's border",        true,  0, 0.0f,    1.5f },
+    { "clamp to edge past the border",        true,  3, 1.2f,    3.0f },
+};
+
+TEST_F (GraphicsTest, TheSamplersFilterAndAddressingReachTheTexture)
+{
+    auto program = compile (rawLookup);
+    ASSERT_NE (program, nullptr);
+    OwnedColor3dBuffer ramp;
+    ASSERT_TRUE (ramp.resize (PixelFormat::rgbaFloat(), 4, 1, 1).wasOk());
+    float* texels = ramp.getWritablePixelData();
+
+    for (int r = 0; r < 4; ++r)
+        texels[r * 4] = (float) r;
+
+    for (auto& c : samplingCases)
+    {
+        SCOPED_TRACE (c.what);
+        graphics::Sampler3d sampler;
+        sampler.setTexture (context->createPixel3dBuffer (ramp, true));
+        sampler.getSamplingParameters().setFilter (c.filter);
+        sampler.getSamplingParameters().setAddressing (c.addressing);
+        ASSERT_TRUE (program->setSampler3d ("volume", sampler));
+
+        ColorBuffer2d input (1, 1);
+        input.setPixel (0, 0, { c.coordinate, 0.5f, 0.5f, 1.0f });
+
+        EXPECT_NEAR (apply (*program, input).getPixel (0, 0)[0], c.expectedRed, 1.0e-5f);
+    }
+}
+
+} // namespace
