@@ -199,6 +199,9 @@ bool ShaderProgram::setSampler3d (const juce::String& name, const Sampler3d& sam
     return true;
 }
 
+// Every volume sampler gets a unit of its own, also one without a texture:
+// left on unit 0 it would meet the frame's 2D input there, and samplers of
+// two types on one unit make the draw fail.
 void ShaderProgram::use (int firstUnit) const
 {
     auto f = gl.lock();
@@ -209,15 +212,19 @@ void ShaderProgram::use (int firstUnit) const
     f->glUseProgram (program);
     int unit = firstUnit;
 
-    for (auto& [location, binding] : volumeBindings)
+    for (auto& uniform : uniforms)
     {
-        f->glActiveTexture ((GLenum) (GL_TEXTURE0 + unit));
-        f->glProgramUniform1i (program, location, unit);
+        if (uniform.type != UniformType::sampler3d)
+            continue;
 
-        if (binding.texture != nullptr)
+        f->glActiveTexture ((GLenum) (GL_TEXTURE0 + unit));
+        f->glProgramUniform1i (program, uniform.location, unit);
+        const auto binding = volumeBindings.find (uniform.location);
+
+        if (binding != volumeBindings.end() && binding->second.texture != nullptr)
         {
-            binding.texture->getTexture().bind();
-            binding.parameters.applyTo (*f, GL_TEXTURE_3D, 1);
+            binding->second.texture->getTexture().bind();
+            binding->second.parameters.applyTo (*f, GL_TEXTURE_3D, 1);
         }
         else
         {
