@@ -170,11 +170,6 @@ TEST_F (GraphicsTest, AnIdentityLutOfSizeTwoGivesBackTheClampedInput)
             EXPECT_NEAR (output.getPixel (x, 0)[c], juce::jlimit (0.0f, 1.0f, input.getPixel (x, 0)[c]), 1.0e-6f);
 }
 
-} // namespace
-
-namespace
-{
-
 // Samples a volume at the raw texture coordinate given as the pixel's colour.
 const char* const rawLookup = "#include \"ColorModifier.sglsl\"\n"
                               "struct Raw : ColorModifier\n"
