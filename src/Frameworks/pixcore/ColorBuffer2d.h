@@ -23,7 +23,10 @@ public:
     /** An image of the given size, every pixel zero. */
     ColorBuffer2d (int widthToUse, int heightToUse);
 
+    /** The width in pixels. */
     int getWidth() const noexcept                  { return width; }
+
+    /** The height in pixels. */
     int getHeight() const noexcept                 { return height; }
 
     /** One pixel; x and y must lie inside the image. */

@@ -31,8 +31,13 @@ public:
     /** The texels' format. */
     const PixelFormat& getFormat() const noexcept    { return format; }
 
+    /** Texels along red (x). */
     int getWidth() const noexcept                    { return width; }
+
+    /** Texels along green (y). */
     int getHeight() const noexcept                   { return height; }
+
+    /** Texels along blue (z). */
     int getDepth() const noexcept                    { return depth; }
 
     /** The size of the texel data in bytes. */

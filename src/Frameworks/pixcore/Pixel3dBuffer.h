@@ -32,8 +32,13 @@ public:
     /** The texture, for binding. */
     const GlTexture& getTexture() const noexcept       { return texture; }
 
+    /** The texture's width as last allocated. */
     int getWidth() const noexcept                      { return width; }
+
+    /** The texture's height as last allocated. */
     int getHeight() const noexcept                     { return height; }
+
+    /** The texture's depth as last allocated. */
     int getDepth() const noexcept                      { return depth; }
 
     /** How often the texture storage was allocated. */

@@ -46,6 +46,7 @@ public:
     /** The five numbers as text, "(6, 0, 0, 11, 0)". */
     juce::String toString() const;
 
+    /** True when all five numbers are the same. */
     bool operator== (const PixelFormat&) const = default;
 
 private:

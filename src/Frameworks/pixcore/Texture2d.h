@@ -17,7 +17,10 @@ public:
     /** A texture of the given size with undefined texels. */
     Texture2d (std::weak_ptr<const GlFunctions> functions, int width, int height);
 
+    /** The width in texels. */
     int getWidth() const noexcept                  { return width; }
+
+    /** The height in texels. */
     int getHeight() const noexcept                 { return height; }
 
     /** Replaces the texels with the image's, taking the image's size. */
