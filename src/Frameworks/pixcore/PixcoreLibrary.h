@@ -5,7 +5,7 @@
 namespace graphics
 {
 
-/** Creates the library "Pixcore" of the graphics value classes ("Vector4d"). */
+/** Creates the library "Pixcore" of the graphics classes ("Vector4d", "OwnedColor3dBuffer", "Sampler3d"). */
 std::unique_ptr<tav::Library> createPixcoreLibrary();
 
 } // namespace graphics

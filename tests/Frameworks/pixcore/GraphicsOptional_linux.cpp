@@ -1,0 +1,6 @@
+#include "GraphicsTestContext.h"
+
+bool pixtest::isGraphicsOptional()
+{
+    return false;
+}
