@@ -95,4 +95,19 @@ torvo_import_mingw_library(torvo_mingw_png libpng16.a z)
 torvo_build_mingw_library(libjpeg SOURCE libjpeg-turbo OPTIONS
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF)
 file(COPY ${TORVO_DEPS_SOURCE_DIR}/libjpeg-turbo/jpegint.h DESTINATION ${TORVO_MINGW_PREFIX}/include)
+
+# JUCE includes jpeglib.h inside a namespace of its own and names
+# jpeglibNamespace::boolean, which libjpeg's Windows configuration leaves out
+# when rpcndr.h (through windows.h) has already declared ::boolean. C++ may
+# repeat a typedef of the same type, so for C++ it is always declared.
+set(jconfig ${TORVO_MINGW_PREFIX}/include/jconfig.h)
+file(READ ${jconfig} jconfig_text)
+set(cplusplus_boolean "#if !defined(__RPCNDR_H__) || defined(__cplusplus)")
+if(NOT jconfig_text MATCHES "defined\\(__cplusplus\\)")
+    string(REPLACE "#ifndef __RPCNDR_H__" "${cplusplus_boolean}" adjusted "${jconfig_text}")
+    if(adjusted STREQUAL jconfig_text)
+        message(FATAL_ERROR "${jconfig} no longer declares boolean as expected")
+    endif()
+    file(WRITE ${jconfig} "${adjusted}")
+endif()
 torvo_import_mingw_library(torvo_mingw_jpeg libjpeg.a)
