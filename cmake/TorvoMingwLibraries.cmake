@@ -10,6 +10,17 @@ set(TORVO_DEPS_SOURCE_DIR "/var/cache/torvo-deps" CACHE PATH
     "Folder holding the unpacked source packages of the Windows build")
 set(TORVO_MINGW_PREFIX ${CMAKE_BINARY_DIR}/mingw-libraries)
 
+# Runs one step (configure, build, install) of building library <name> in
+# folder <work>, its output kept in a log there, and stops CMake when it fails.
+function(torvo_mingw_library_step name step work)
+    set(log ${work}/torvo-${step}.log)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${work}
+        OUTPUT_FILE ${log} ERROR_FILE ${log} RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "Building ${name} for Windows failed at its ${step} step; see ${log}")
+    endif()
+endfunction()
+
 # Builds the CMake project in ${TORVO_DEPS_SOURCE_DIR}/<source> with the
 # Windows toolchain and installs it into ${TORVO_MINGW_PREFIX}, unless the
 # same recipe was installed there before.
@@ -44,23 +55,10 @@ function(torvo_build_mingw_library name)
     file(REMOVE_RECURSE ${work})
     file(MAKE_DIRECTORY ${work})
     string(TIMESTAMP started "%s")
-    set(steps
-        "configure|${CMAKE_COMMAND}|-S|${source}|-B|${work}|-G|${CMAKE_GENERATOR}|-DCMAKE_MAKE_PROGRAM=${CMAKE_MAKE_PROGRAM}"
-        "build|${CMAKE_COMMAND}|--build|${work}"
-        "install|${CMAKE_COMMAND}|--install|${work}")
-    foreach(step IN LISTS steps)
-        string(REPLACE "|" ";" command "${step}")
-        list(POP_FRONT command step_name)
-        if(step_name STREQUAL "configure")
-            list(APPEND command ${configure_options})
-        endif()
-        set(log ${work}/torvo-${step_name}.log)
-        execute_process(COMMAND ${command} WORKING_DIRECTORY ${work}
-            OUTPUT_FILE ${log} ERROR_FILE ${log} RESULT_VARIABLE result)
-        if(NOT result EQUAL 0)
-            message(FATAL_ERROR "Building ${name} for Windows failed at its ${step_name} step; see ${log}")
-        endif()
-    endforeach()
+    torvo_mingw_library_step(${name} configure ${work} ${CMAKE_COMMAND} -S ${source} -B ${work}
+        -G ${CMAKE_GENERATOR} -DCMAKE_MAKE_PROGRAM=${CMAKE_MAKE_PROGRAM} ${configure_options})
+    torvo_mingw_library_step(${name} build ${work} ${CMAKE_COMMAND} --build ${work})
+    torvo_mingw_library_step(${name} install ${work} ${CMAKE_COMMAND} --install ${work})
     string(TIMESTAMP finished "%s")
     math(EXPR seconds "${finished} - ${started}")
     message(STATUS "Built ${name} for Windows in ${seconds} s")
