@@ -29,11 +29,11 @@ namespace
     }
 }
 
-juce::Result decodeBsonDocument (const void* data, size_t size, juce::var& out)
+juce::Result decodeBsonDocument (const void* data, size_t size, juce::var& out, BsonLimits limits)
 {
     out = juce::var();
 
-    BsonReader reader (static_cast<const juce::uint8*> (data), (juce::uint64) size);
+    BsonReader reader (static_cast<const juce::uint8*> (data), (juce::uint64) size, limits);
     juce::var document;
 
     const auto read = reader.readDocument (0, false, document);

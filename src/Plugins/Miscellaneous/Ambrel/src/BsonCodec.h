@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BsonLimits.h"
 #include <juce_core/juce_core.h>
 
 #include <vector>
@@ -15,12 +16,13 @@ namespace torvo
     out is made void first. On success it holds the document as a
     DynamicObject (arrays as Array<var>, binaries as MemoryBlock); on failure
     it stays void and the result says what was wrong and at which byte.
-    A buffer of more elements than BsonReader admits ("too many elements",
+    A buffer of more elements than limits admit ("too many elements",
     "too many named elements") is refused, so that the time and memory of a
     decode stay close to linear in the buffer's size whatever its shape.
     Keeps no state and takes no locks, so any thread may call it.
 */
-juce::Result decodeBsonDocument (const void* data, size_t size, juce::var& out);
+juce::Result decodeBsonDocument (const void* data, size_t size, juce::var& out,
+                                 BsonLimits limits = BsonLimits::forRequests());
 
 /** Writes a var holding a DynamicObject (or an array, whose items are named
     "0", "1", ...) as one BSON document. Never fails; any other var gives an

@@ -25,8 +25,8 @@ namespace
 }
 
 //==============================================================================
-BsonReader::BsonReader (const juce::uint8* bufferStart, juce::uint64 bufferSize) noexcept
-    : data (bufferStart), size (bufferSize)
+BsonReader::BsonReader (const juce::uint8* bufferStart, juce::uint64 bufferSize, BsonLimits elementLimits) noexcept
+    : limits (elementLimits), data (bufferStart), size (bufferSize)
 {
 }
 
@@ -124,10 +124,10 @@ bool BsonReader::readElementName (const juce::uint8*& nameStart, size_t& nameLen
 
 bool BsonReader::countElement (bool named)
 {
-    if (++numElements > maxElements)
+    if (++numElements > limits.maxElements)
         return fail ("too many elements");
 
-    return ! named || ++numNamedElements <= maxNamedElements
+    return ! named || ++numNamedElements <= limits.maxNamedElements
         || fail ("too many named elements");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BsonLimits.h"
 #include <juce_core/juce_core.h>
 
 namespace torvo
@@ -18,8 +19,10 @@ namespace torvo
 class BsonReader
 {
 public:
-    /** Makes a reader over a buffer that it does not own, at the buffer's first byte. */
-    BsonReader (const juce::uint8* bufferStart, juce::uint64 bufferSize) noexcept;
+    /** Makes a reader over a buffer that it does not own, at the buffer's
+        first byte, that refuses a buffer of more elements than limits admit. */
+    BsonReader (const juce::uint8* bufferStart, juce::uint64 bufferSize,
+                BsonLimits elementLimits = BsonLimits::forRequests()) noexcept;
 
     //==============================================================================
     /** Reads a document (or, when isArray is true, an array) starting at its
@@ -41,26 +44,8 @@ public:
     /** The most documents or arrays that may nest below the top-level document. */
     static constexpr int maxNestingDepth = 32;
 
-    /** The most elements, at every level together, that one buffer may hold.
-        A grading request has about a dozen elements and a channel list of a
-        few names; a thousand leaves room for any real channel list while
-        keeping the decode of a hostile buffer of tiny elements within a few
-        times the cost of copying its bytes. It also bounds the decoded tree
-        in memory: beyond the names, strings and binaries copied out of the
-        buffer (strings at most three times their bytes, where every byte is
-        malformed UTF-8), each element adds a var and a slot and at most one
-        object, about a hundred bytes, so a tree never exceeds three times its
-        buffer plus about a hundred kilobytes.
-    */
-    static constexpr int maxElements = 1024;
-
-    /** The most elements of documents (not arrays) that one buffer may hold.
-        Their names go through the process-wide identifier pool and the
-        property set's duplicate search, whose costs grow with the number of
-        names, so this is what bounds the part of a decode that is not linear.
-        Array items are not named in memory and do not count.
-    */
-    static constexpr int maxNamedElements = 256;
+    /** The element counts past which the buffer is refused. */
+    const BsonLimits limits;
 
     /** The first byte of the buffer (not owned). */
     const juce::uint8* data;

@@ -334,3 +334,25 @@ TEST_F (ListenerTest, DeinitialisingWaitsForAConnectionBusyWithAFrameInsteadOfKi
     EXPECT_TRUE (recorder.getEvents().joinIntoString ("\n").contains ("disconnected"))
         << recorder.getEvents().joinIntoString ("\n");
 }
+
+TEST_F (ListenerTest, TheClientReadsAHelloReplyThatAnnouncesHundredsOfChannels)
+{
+    // Each announced channel is a document of four named elements, far more
+    // than a request may hold in all.
+    constexpr int numChannels = 500;
+    std::vector<std::shared_ptr<torvo::ChannelState>> held;
+
+    for (int i = 0; i < numChannels; ++i)
+    {
+        juce::String name ("grade-" + juce::String (i));
+        held.push_back (device->acquireChannel (name));
+    }
+
+    juce::var reply;
+    juce::String error;
+    ASSERT_TRUE (connectClient()->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    const auto& channels = reply["protocols"][0]["channels"];
+    ASSERT_EQ (channels.size(), numChannels);
+    EXPECT_EQ (channels[0]["channel"].toString(), "grade-0");
+    EXPECT_EQ (channels[numChannels - 1]["lutSizes"].size(), 3);
+}
