@@ -142,7 +142,7 @@ AmbrelDevice::Connection::Connection (AmbrelDevice& device, std::unique_ptr<juce
 {
     // A thread that cannot start would never mark the connection finished:
     // it would hold its socket and its place among the clients for good.
-    if (! startThread())
+    if (owner.failNextConnectionThread.exchange (false) || ! startThread())
     {
         socket->close();
         finished = true;

@@ -140,6 +140,10 @@ public:
         at its exit flag, as a long decode would; only tests set it. */
     void setFrameHandlingDelayForTesting (int delayMs) noexcept  { frameHandlingDelayMs = delayMs; }
 
+    /** Makes the thread of the next accepted connection fail to start, as it
+        does when the process runs out of threads; only tests call it. */
+    void failNextConnectionThreadForTesting() noexcept        { failNextConnectionThread = true; }
+
 private:
     class Connection;
 
@@ -172,6 +176,7 @@ private:
     std::atomic<int> clientLimit { defaultClientLimit };
     std::atomic<int> partialFrameTimeoutMs { defaultPartialFrameTimeoutMs };
     std::atomic<int> frameHandlingDelayMs { 0 };
+    std::atomic<bool> failNextConnectionThread { false };
 
     mutable juce::CriticalSection channelLock;
     ChannelTables tables;

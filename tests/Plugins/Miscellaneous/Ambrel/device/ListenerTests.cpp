@@ -356,3 +356,20 @@ TEST_F (ListenerTest, TheClientReadsAHelloReplyThatAnnouncesHundredsOfChannels)
     EXPECT_EQ (channels[0]["channel"].toString(), "grade-0");
     EXPECT_EQ (channels[numChannels - 1]["lutSizes"].size(), 3);
 }
+
+TEST_F (ListenerTest, AConnectionWhoseThreadFailsToStartIsClosedAndGivesBackItsPlace)
+{
+    device->setClientLimit (1);
+    device->failNextConnectionThreadForTesting();
+
+    juce::StreamingSocket unserved;
+    ASSERT_TRUE (unserved.connect ("127.0.0.1", port, 5000));
+    ASSERT_EQ (unserved.waitUntilReady (true, 10000), 1);
+    char byte = 0;
+    EXPECT_LE (unserved.read (&byte, 1, false), 0);
+
+    // The only place among the clients is free for the next one.
+    juce::var reply;
+    juce::String error;
+    EXPECT_TRUE (connectClient()->request (ambrel::makePingRequest(), reply, error)) << error;
+}
