@@ -8,10 +8,12 @@ namespace torvo
 
 //==============================================================================
 /**
-    The memory that all connections' request frames may hold together. A
-    frame takes its share before its buffer grows; a share that would pass
-    the limit is refused, and the frame's connection is closed unanswered,
-    as for an over-long frame. Thread-safe.
+    The memory that all connections' request frames may hold together beyond
+    their first blocks (64 KiB each, bounded by the client limit: 4 MiB for
+    64 clients). A frame takes its share before its buffer grows past its
+    first block; a share that would pass the limit is refused, and the
+    frame's connection is closed unanswered, as for an over-long frame.
+    Thread-safe.
 */
 class FrameBudget
 {
@@ -32,14 +34,20 @@ public:
     /** Changes the limit, as tests do; shares already taken are kept. */
     void setLimit (size_t newLimit) noexcept         { limit = newLimit; }
 
-    /** The bytes taken now. */
-    size_t getInUse() const noexcept                 { return inUse.load(); }
+    /** Records a frame's first block, which is never refused. */
+    void takeFirstBlock (size_t bytes) noexcept      { firstBlocks += bytes; }
 
-    /** The most bytes ever taken at once. */
+    /** Returns a first block recorded earlier. */
+    void giveFirstBlock (size_t bytes) noexcept      { firstBlocks -= bytes; }
+
+    /** The bytes held now, first blocks included. */
+    size_t getInUse() const noexcept                 { return inUse.load() + firstBlocks.load(); }
+
+    /** The most bytes ever taken from the limit at once (first blocks apart). */
     size_t getPeak() const noexcept                  { return peak.load(); }
 
 private:
-    std::atomic<size_t> limit, inUse { 0 }, peak { 0 };
+    std::atomic<size_t> limit, inUse { 0 }, peak { 0 }, firstBlocks { 0 };
 
     JUCE_DECLARE_NON_COPYABLE (FrameBudget)
 };

@@ -63,6 +63,18 @@ bool FrameBuffer::reserveWithinBudget (size_t capacity)
     if (capacity <= bytes.capacity())
         return true;
 
+    // A first block is never refused: the client limit bounds what those
+    // hold (64 KiB each), and a small request such as a ping must not wait
+    // on, or be closed for, the large frames of other clients.
+    if (capacity <= firstBlockSize)
+    {
+        bytes.reserve (capacity);
+        returnToBudget();
+        budget.takeFirstBlock (capacity);
+        firstBlockTaken = capacity;
+        return true;
+    }
+
     // The old block lives on while it is copied into the new one, so both
     // count until the copy is done.
     if (! budget.tryTake (capacity))
@@ -77,7 +89,8 @@ bool FrameBuffer::reserveWithinBudget (size_t capacity)
 void FrameBuffer::returnToBudget() noexcept
 {
     budget.give (taken);
-    taken = 0;
+    budget.giveFirstBlock (firstBlockTaken);
+    taken = firstBlockTaken = 0;
 }
 
 } // namespace torvo

@@ -13,7 +13,9 @@ namespace torvo
     bytes received (at most twice what arrived, at least a small first
     block), never with the length the client declared: a client that
     announces a large frame and then sends little costs little. The memory
-    is taken from a budget shared with the other connections' frames.
+    beyond a frame's first block (64 KiB) is taken from a budget shared with
+    the other connections' frames; the first blocks are bounded by the
+    number of clients instead, so that a small request is always read.
 */
 class FrameBuffer
 {
@@ -35,7 +37,7 @@ public:
     ~FrameBuffer();
 
     /** Starts a frame from its four length bytes (little-endian); the length
-        must be valid. False when the budget has no room for its first block. */
+        must be valid. Its first block never waits on the budget. */
     bool start (const juce::uint8 (&lengthBytes)[4]);
 
     /** Room for the next bytes of the frame; grows the buffer when it is full.
@@ -69,7 +71,7 @@ private:
     void returnToBudget() noexcept;
 
     FrameBudget& budget;
-    size_t taken = 0;
+    size_t taken = 0, firstBlockTaken = 0;
     std::vector<juce::uint8> bytes;
     size_t declaredLength = 0, received = 0;
 

@@ -78,6 +78,30 @@ TEST (FrameBuffer, FramesShareOneBudgetAndGiveItBackWhenReleased)
     EXPECT_EQ (budget.getInUse(), 0u);
 }
 
+TEST (FrameBuffer, ARequestOfOneSmallBlockStartsWhileLargeFramesHoldTheWholeBudget)
+{
+    // Frames growing by doubling can fill a budget of a power of two exactly.
+    constexpr size_t limit = 1024 * 1024;
+    torvo::FrameBudget budget (limit);
+    ASSERT_TRUE (budget.tryTake (limit));
+
+    // A ping is far smaller than the first block every frame gets.
+    const juce::uint8 pingHeader[4] = { 21, 0, 0, 0 };
+    torvo::FrameBuffer ping (budget);
+    ASSERT_TRUE (ping.start (pingHeader));
+    size_t available = 0;
+    ASSERT_NE (ping.prepareSpace (available), nullptr);
+    EXPECT_EQ (available, 17u);
+
+    // Growing past its first block needs the budget again.
+    const juce::uint8 largeHeader[4] = { 0, 0, 0, 1 };   // 16 MiB declared
+    torvo::FrameBuffer large (budget);
+    ASSERT_TRUE (large.start (largeHeader));
+    large.commit (large.prepareSpace (available) != nullptr ? available : 0);
+    EXPECT_EQ (large.prepareSpace (available), nullptr);
+    EXPECT_EQ (budget.getPeak(), limit);
+}
+
 TEST (SocketSend, WritingAfterThePeerHasResetFailsWithoutEndingTheProcess)
 {
     const auto port = findFreePort();
