@@ -170,6 +170,9 @@ void AmbrelDevice::Connection::run()
     // the next client: the peer learns at once that nothing more will come.
     socket->close();
     finished = true;
+
+    // A place among the clients is free again.
+    owner.refusingClients = false;
 }
 
 //==============================================================================

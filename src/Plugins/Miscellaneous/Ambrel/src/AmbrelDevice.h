@@ -70,7 +70,8 @@ public:
     void deinitializeDevice() override;
 
     /** Keeps the listener alive (rebinds after a stall, retries a failed bind
-        every 2 s) and publishes the status. */
+        every 2 s) and publishes the status, which also says when clients are
+        being refused until one leaves. */
     void update (const FrameInformation& frame) override;
 
     bool sendsNotificationsFromOwnThreads() const override    { return true; }
@@ -154,6 +155,7 @@ private:
     void shutdownNetwork();
     void serviceListener();
     void publishListenerStatus (juce::int32 clientCount);
+    juce::String describeRefusal() const;
     void reapFinishedConnections();
     void stopListenerThread();
     void stopConnections();
@@ -172,7 +174,7 @@ private:
     FrameBudget frameBudget;
     juce::CriticalSection connectionsLock;
     std::vector<std::unique_ptr<Connection>> connections;
-    bool clientLimitReported = false;
+    std::atomic<bool> refusingClients { false };
     std::atomic<int> clientLimit { defaultClientLimit };
     std::atomic<int> partialFrameTimeoutMs { defaultPartialFrameTimeoutMs };
     std::atomic<int> frameHandlingDelayMs { 0 };

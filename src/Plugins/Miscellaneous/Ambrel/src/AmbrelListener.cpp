@@ -129,6 +129,11 @@ void AmbrelDevice::publishListenerStatus (juce::int32 clientCount)
                                tav::ChangeCallback::none());
     }
 
+    // The host prints a status when it changes, so a run of refusals shows
+    // as one line, and its end as another.
+    if (status.isSuccess() && refusingClients.load())
+        status.setSuccess (status.getText() + "; " + describeRefusal(), tav::ChangeCallback::none());
+
     setStatusFromTorvoThread (status);
 }
 
@@ -185,14 +190,14 @@ void AmbrelDevice::admitConnection (std::unique_ptr<juce::StreamingSocket> clien
 
         if ((int) connections.size() < clientLimit.load())
         {
-            clientLimitReported = false;
+            refusingClients = false;
             connections.push_back (std::make_unique<Connection> (*this, std::move (clientSocket)));
             return;
         }
 
-        // One line per run of refusals, however many clients knock.
-        reportLimit = ! clientLimitReported;
-        clientLimitReported = true;
+        // One line per run of refusals, however many clients knock; the run
+        // ends when a client leaves.
+        reportLimit = ! refusingClients.exchange (true);
     }
 
     // Accepted and closed rather than left in the backlog: the client learns
@@ -200,8 +205,12 @@ void AmbrelDevice::admitConnection (std::unique_ptr<juce::StreamingSocket> clien
     clientSocket->close();
 
     if (reportLimit)
-        sendSessionNotification ("Ambrel: " + juce::String (clientLimit.load())
-                                 + " clients connected, refusing new connections until one leaves");
+        sendSessionNotification ("Ambrel: " + describeRefusal());
+}
+
+juce::String AmbrelDevice::describeRefusal() const
+{
+    return juce::String (clientLimit.load()) + " clients connected, refusing new connections until one leaves";
 }
 
 void AmbrelDevice::reapFinishedConnections()
