@@ -144,7 +144,7 @@ AmbrelDevice::Connection::Connection (AmbrelDevice& device, std::unique_ptr<juce
     // it would hold its socket and its place among the clients for good.
     if (owner.failNextConnectionThread.exchange (false) || ! startThread())
     {
-        socket->close();
+        socket.close();
         finished = true;
     }
 }
@@ -153,22 +153,21 @@ AmbrelDevice::Connection::~Connection()
 {
     requestStop();
     waitForThreadToExit (-1);
-    socket.reset();
 }
 
 void AmbrelDevice::Connection::requestStop()
 {
     signalThreadShouldExit();
-    socket->close();
+    socket.close();
 }
 
 void AmbrelDevice::Connection::run()
 {
-    owner.runClient (*socket, *this);
+    owner.runClient (socket.get(), socket.getPeer(), *this);
 
     // Closed here rather than when the connection is reaped, which waits for
     // the next client: the peer learns at once that nothing more will come.
-    socket->close();
+    socket.close();
     finished = true;
 
     // A place among the clients is free again.
@@ -176,10 +175,10 @@ void AmbrelDevice::Connection::run()
 }
 
 //==============================================================================
-void AmbrelDevice::runClient (juce::StreamingSocket& socket, juce::Thread& thread)
+void AmbrelDevice::runClient (juce::StreamingSocket& socket, const juce::String& peer, juce::Thread& thread)
 {
     GradingSession session;
-    session.peer = socket.getHostName();
+    session.peer = peer;
     FrameBuffer frame (frameBudget);
 
     while (! thread.threadShouldExit())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AmbrelDevice.h"
+#include "SharedSocket.h"
 
 namespace torvo
 {
@@ -31,7 +32,7 @@ private:
     void run() override;
 
     AmbrelDevice& owner;
-    std::unique_ptr<juce::StreamingSocket> socket;
+    SharedSocket socket;
     std::atomic<bool> finished { false };
 
     JUCE_DECLARE_NON_COPYABLE (Connection)

@@ -162,7 +162,7 @@ private:
     void acceptConnections (juce::StreamingSocket& listener);
     void admitConnection (std::unique_ptr<juce::StreamingSocket> clientSocket);
 
-    void runClient (juce::StreamingSocket& socket, juce::Thread& thread);
+    void runClient (juce::StreamingSocket& socket, const juce::String& peer, juce::Thread& thread);
     void removeSessionShare (const GradingSession& session);
 
     //==============================================================================
