@@ -1,4 +1,4 @@
-#include "AmbrelDevice.h"
+#include "device/AmbrelDevice.h"
 #include "attacks/HostileClients.h"
 #include "attacks/PingProbe.h"
 

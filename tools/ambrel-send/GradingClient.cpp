@@ -1,5 +1,5 @@
 #include "GradingClient.h"
-#include <BsonCodec.h>
+#include <bson/BsonCodec.h>
 
 namespace ambrel
 {

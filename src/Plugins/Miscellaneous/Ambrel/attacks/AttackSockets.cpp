@@ -1,6 +1,6 @@
 #include "attacks/AttackSockets.h"
-#include <BsonCodec.h>
-#include <SocketSend.h>
+#include <bson/BsonCodec.h>
+#include <network/SocketSend.h>
 
 namespace torvo::attacks
 {

@@ -1,6 +1,6 @@
 #include "attacks/PingProbe.h"
 #include "attacks/AttackSockets.h"
-#include <BsonCodec.h>
+#include <bson/BsonCodec.h>
 #include <GradingRequests.h>
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "AmbrelTestSupport.h"
-#include <FrameBuffer.h>
+#include <network/FrameBuffer.h>
 #include <GradingRequests.h>
-#include <SocketSend.h>
+#include <network/SocketSend.h>
 #include <Waiting.h>
 
 namespace
