@@ -1,4 +1,4 @@
-#include "AmbrelDevice.h"
+#include "device/AmbrelDevice.h"
 #include "GradingClient.h"
 #include "GradingRequests.h"
 

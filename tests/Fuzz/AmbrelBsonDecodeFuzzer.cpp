@@ -1,4 +1,4 @@
-#include "BsonCodec.h"
+#include "bson/BsonCodec.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "AmbrelDevice.h"
-#include "GradingProtocol.h"
-#include "GradingSession.h"
+#include "device/AmbrelDevice.h"
+#include "protocol/GradingProtocol.h"
+#include "protocol/GradingSession.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -56,15 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput (const juce::uint8* data, size_t size)
         check (! session.counted || session.handshaken, "a counted session is not handshaken");
 
         // Give the session's share back, as the connection's teardown does.
-        const juce::ScopedLock sl (device.getChannelLock());
-        auto& tables = device.getChannelTablesLocked();
-
-        if (session.counted)
-            --tables.handshakenClientCount;
-
-        for (auto& name : session.pickedUp)
-            if (auto it = tables.pickedUpChannels.find (name); it != tables.pickedUpChannels.end() && --it->second <= 0)
-                tables.pickedUpChannels.erase (it);
+        device.removeSessionShare (session);
     }
 
     return 0;

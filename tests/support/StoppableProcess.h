@@ -25,6 +25,10 @@ public:
     /** Asks the process to stop as a console would. */
     void requestStop();
 
+    /** Asks the process to stop as Ctrl+C in its console does: SIGINT on
+        Linux, the same as requestStop on Windows. */
+    void requestInterrupt();
+
     /** Waits at most timeoutMs for the process to end; its exit code, or -1. */
     int waitForExit (int timeoutMs);
 

@@ -52,6 +52,7 @@ StoppableProcess::~StoppableProcess()
 
 bool StoppableProcess::isStarted() const noexcept   { return native->pid > 0; }
 void StoppableProcess::requestStop()                { ::kill (native->pid, SIGTERM); }
+void StoppableProcess::requestInterrupt()           { ::kill (native->pid, SIGINT); }
 
 int StoppableProcess::waitForExit (int timeoutMs)
 {

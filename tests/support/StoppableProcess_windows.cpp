@@ -69,6 +69,12 @@ void StoppableProcess::requestStop()
     }
 }
 
+void StoppableProcess::requestInterrupt()
+{
+    // requestStop already presses Ctrl+C.
+    requestStop();
+}
+
 int StoppableProcess::waitForExit (int timeoutMs)
 {
     if (::WaitForSingleObject (native->info.hProcess, (DWORD) timeoutMs) != WAIT_OBJECT_0)

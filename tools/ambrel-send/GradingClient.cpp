@@ -1,5 +1,5 @@
 #include "GradingClient.h"
-#include <BsonCodec.h>
+#include <bson/BsonCodec.h>
 
 namespace ambrel
 {
@@ -72,7 +72,9 @@ bool GradingClient::readReply (juce::var& reply, juce::String& errorText)
         return false;
     }
 
-    const auto r = torvo::decodeBsonDocument (frame.data(), frame.size(), reply);
+    // A hello reply lists every channel in use, far more elements than any
+    // request holds, so replies are read with limits of their own.
+    const auto r = torvo::decodeBsonDocument (frame.data(), frame.size(), reply, torvo::BsonLimits::forReplies());
 
     if (r.failed())
         errorText = "Invalid reply: " + r.getErrorMessage();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BsonCodec.h"
+#include "bson/BsonCodec.h"
 #include "BsonCorpus.h"
 #include "HexBytes.h"
 

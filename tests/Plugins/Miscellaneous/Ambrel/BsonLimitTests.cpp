@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "BsonCodec.h"
+#include "bson/BsonCodec.h"
 #include "shapes/BsonShapes.h"
 
 using torvo::shapes::BsonShape;
@@ -84,6 +84,31 @@ TEST (BsonLimit, FramesOfFreshNamesDoNotPileUpInTheIdentifierPool)
     }
 
     EXPECT_LT (juce::Time::getMillisecondCounterHiRes() - started, 20000.0);
+}
+
+} // namespace
+
+namespace
+{
+
+//==============================================================================
+// A reply comes from the server the user chose, so it may hold far more than
+// a request (a hello reply of thousands of channels), but it is bounded all
+// the same.
+TEST (BsonLimit, RepliesAdmitFarMoreElementsThanRequestsButNotWithoutBound)
+{
+    const auto limits = torvo::BsonLimits::forReplies();
+    const auto atTheLimit = makeBsonShape (BsonShape::distinctNames, limits.maxNamedElements, 0);
+    const auto pastTheLimit = makeBsonShape (BsonShape::distinctNames, limits.maxNamedElements + 1, 0);
+    juce::var out;
+
+    EXPECT_FALSE (torvo::decodeBsonDocument (atTheLimit.data(), atTheLimit.size(), out).wasOk());
+    EXPECT_TRUE (torvo::decodeBsonDocument (atTheLimit.data(), atTheLimit.size(), out, limits).wasOk());
+    EXPECT_EQ (out.getDynamicObject()->getProperties().size(), limits.maxNamedElements);
+
+    const auto refused = torvo::decodeBsonDocument (pastTheLimit.data(), pastTheLimit.size(), out, limits);
+    EXPECT_TRUE (refused.getErrorMessage().startsWith ("too many named elements")) << refused.getErrorMessage();
+    EXPECT_TRUE (out.isVoid());
 }
 
 } // namespace

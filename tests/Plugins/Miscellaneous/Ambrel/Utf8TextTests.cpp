@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "HexBytes.h"
-#include "Utf8Text.h"
+#include "bson/Utf8Text.h"
 
 using torvo::test::fromHex;
 

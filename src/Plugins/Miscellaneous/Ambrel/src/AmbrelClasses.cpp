@@ -1,8 +1,8 @@
 #include "AmbrelClasses.h"
-#include "AmbrelCdlData.h"
-#include "AmbrelDevice.h"
-#include "AmbrelDeviceFactory.h"
-#include "AmbrelLutInfo.h"
+#include "device/AmbrelCdlData.h"
+#include "device/AmbrelDevice.h"
+#include "device/AmbrelDeviceFactory.h"
+#include "device/AmbrelLutInfo.h"
 
 namespace torvo
 {

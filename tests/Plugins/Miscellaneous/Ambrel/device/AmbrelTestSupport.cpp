@@ -1,6 +1,6 @@
 #include "AmbrelTestSupport.h"
 #include <AmbrelPluginLibrary.h>
-#include <BsonCodec.h>
+#include <bson/BsonCodec.h>
 #include <Waiting.h>
 #include <pixcore/PixcoreLibrary.h>
 #include <torvocore/TorvoCoreLibrary.h>
@@ -83,14 +83,7 @@ void RecordingListener::controllerChanged (torvo::ControlDevice&, const torvo::C
                                            const tav::Object& value, double, bool)
 {
     // The lock is recursive, so only another thread can tell whether it is held.
-    auto lockIsFree = std::async (std::launch::async, [this]
-    {
-        if (! device.getChannelLock().tryEnter())
-            return false;
-
-        device.getChannelLock().exit();
-        return true;
-    });
+    auto lockIsFree = std::async (std::launch::async, [this] { return device.isChannelLockFreeForTesting(); });
 
     if (! lockIsFree.get())
         ++underLock;

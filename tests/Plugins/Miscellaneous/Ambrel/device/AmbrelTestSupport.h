@@ -1,8 +1,8 @@
 #pragma once
 
-#include <AmbrelDevice.h>
+#include <device/AmbrelDevice.h>
 #include <GradingClient.h>
-#include <GradingSession.h>
+#include <protocol/GradingSession.h>
 #include <gtest/gtest.h>
 #include <torvocore/ControlDevice.h>
 #include <functional>

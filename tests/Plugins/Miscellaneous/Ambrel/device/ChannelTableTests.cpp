@@ -36,10 +36,12 @@ TEST (ChannelTable, PickupStateIsNoClientWithoutHandshakenClients)
     torvo::AmbrelDevice device;
     EXPECT_EQ (device.channelPickupState ("A"), torvo::AmbrelDevice::PickupState::NoClient);
 
-    {
-        const juce::ScopedLock sl (device.getChannelLock());
-        device.getChannelTablesLocked().pickedUpChannels["A"] = 1;
-    }
+    juce::String name ("A");
+    const auto held = device.acquireChannel (name);
+    torvo::GradingSession session;
+    EXPECT_EQ (device.pickUpChannelsInUse (session), juce::StringArray ("A"));
+    EXPECT_EQ (device.channelPickupState ("A"), torvo::AmbrelDevice::PickupState::PickedUp);
 
+    device.removeSessionShare (session);
     EXPECT_EQ (device.channelPickupState ("A"), torvo::AmbrelDevice::PickupState::NoClient);
 }

@@ -1,5 +1,5 @@
 #include "AmbrelTestSupport.h"
-#include <GradingProtocol.h>
+#include <protocol/GradingProtocol.h>
 #include <cstring>
 #include <limits>
 #include <tuple>

@@ -1,7 +1,7 @@
 #include "AmbrelTestSupport.h"
-#include <FrameBuffer.h>
+#include <network/FrameBuffer.h>
 #include <GradingRequests.h>
-#include <SocketSend.h>
+#include <network/SocketSend.h>
 #include <Waiting.h>
 
 namespace
@@ -76,6 +76,30 @@ TEST (FrameBuffer, FramesShareOneBudgetAndGiveItBackWhenReleased)
     first.release();
     second.release();
     EXPECT_EQ (budget.getInUse(), 0u);
+}
+
+TEST (FrameBuffer, ARequestOfOneSmallBlockStartsWhileLargeFramesHoldTheWholeBudget)
+{
+    // Frames growing by doubling can fill a budget of a power of two exactly.
+    constexpr size_t limit = 1024 * 1024;
+    torvo::FrameBudget budget (limit);
+    ASSERT_TRUE (budget.tryTake (limit));
+
+    // A ping is far smaller than the first block every frame gets.
+    const juce::uint8 pingHeader[4] = { 21, 0, 0, 0 };
+    torvo::FrameBuffer ping (budget);
+    ASSERT_TRUE (ping.start (pingHeader));
+    size_t available = 0;
+    ASSERT_NE (ping.prepareSpace (available), nullptr);
+    EXPECT_EQ (available, 17u);
+
+    // Growing past its first block needs the budget again.
+    const juce::uint8 largeHeader[4] = { 0, 0, 0, 1 };   // 16 MiB declared
+    torvo::FrameBuffer large (budget);
+    ASSERT_TRUE (large.start (largeHeader));
+    large.commit (large.prepareSpace (available) != nullptr ? available : 0);
+    EXPECT_EQ (large.prepareSpace (available), nullptr);
+    EXPECT_EQ (budget.getPeak(), limit);
 }
 
 TEST (SocketSend, WritingAfterThePeerHasResetFailsWithoutEndingTheProcess)
@@ -333,4 +357,43 @@ TEST_F (ListenerTest, DeinitialisingWaitsForAConnectionBusyWithAFrameInsteadOfKi
     // The connection ran to its end: it gave back its session's share.
     EXPECT_TRUE (recorder.getEvents().joinIntoString ("\n").contains ("disconnected"))
         << recorder.getEvents().joinIntoString ("\n");
+}
+
+TEST_F (ListenerTest, TheClientReadsAHelloReplyThatAnnouncesHundredsOfChannels)
+{
+    // Each announced channel is a document of four named elements, far more
+    // than a request may hold in all.
+    constexpr int numChannels = 500;
+    std::vector<std::shared_ptr<torvo::ChannelState>> held;
+
+    for (int i = 0; i < numChannels; ++i)
+    {
+        juce::String name ("grade-" + juce::String (i));
+        held.push_back (device->acquireChannel (name));
+    }
+
+    juce::var reply;
+    juce::String error;
+    ASSERT_TRUE (connectClient()->request (ambrel::makeHelloRequest(), reply, error)) << error;
+    const auto& channels = reply["protocols"][0]["channels"];
+    ASSERT_EQ (channels.size(), numChannels);
+    EXPECT_EQ (channels[0]["channel"].toString(), "grade-0");
+    EXPECT_EQ (channels[numChannels - 1]["lutSizes"].size(), 3);
+}
+
+TEST_F (ListenerTest, AConnectionWhoseThreadFailsToStartIsClosedAndGivesBackItsPlace)
+{
+    device->setClientLimit (1);
+    device->failNextConnectionThreadForTesting();
+
+    juce::StreamingSocket unserved;
+    ASSERT_TRUE (unserved.connect ("127.0.0.1", port, 5000));
+    ASSERT_EQ (unserved.waitUntilReady (true, 10000), 1);
+    char byte = 0;
+    EXPECT_LE (unserved.read (&byte, 1, false), 0);
+
+    // The only place among the clients is free for the next one.
+    juce::var reply;
+    juce::String error;
+    EXPECT_TRUE (connectClient()->request (ambrel::makePingRequest(), reply, error)) << error;
 }
