@@ -172,8 +172,8 @@ juce::Result decode (const juce::MemoryBlock& bytes, FloatImage& image)
 
     if (present < needed)
         return juce::Result::fail ("the PFM data is truncated (" + juce::String (header.width) + " x " + juce::String (header.height)
-                                   + " pixels need " + juce::String ((juce::int64) needed) + " bytes, "
-                                   + juce::String ((juce::int64) present) + " follow the header)");
+                                   + " pixels need " + juce::String (needed) + " bytes, "
+                                   + juce::String (present) + " follow the header)");
 
     FloatImage decoded (header.width, header.height);
     readPixels (static_cast<const char*> (bytes.getData()) + header.dataOffset, header, decoded);
