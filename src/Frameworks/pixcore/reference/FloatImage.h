@@ -29,7 +29,10 @@ public:
     /** An image of that size (negative sizes count as 0), every pixel the given colour. */
     FloatImage (int width, int height, Rgba fill = { 0.0f, 0.0f, 0.0f, 0.0f });
 
+    /** The number of columns. */
     int getWidth() const noexcept       { return width; }
+
+    /** The number of rows. */
     int getHeight() const noexcept      { return height; }
 
     /** True when the image has no pixels. */
@@ -47,6 +50,7 @@ public:
     /** All pixels, row after row from the top, to change in place. */
     std::vector<Rgba>& getPixels() noexcept                 { return pixels; }
 
+    /** True when both have the same size and the same pixels. */
     bool operator== (const FloatImage&) const = default;
 
 private:
