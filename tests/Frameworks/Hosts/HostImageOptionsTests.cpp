@@ -37,7 +37,7 @@ namespace
 TEST (TorvoHostImageOptions, BadValuesEndTheHostWithCodeOneAndOneMessageEach)
 {
     const TemporaryFolder folder;
-    const auto noFolder = folder.get().getChildFile ("missing").getChildFile ("out.png");
+    const auto noFolder = folder.get().getChildFile ("missing").getChildFile ("out.pfm");
     const auto result = programs::run ("Torvo", { "--rendering-gamma=0", "--output=" + noFolder.getFullPathName(), "--input" });
 
     EXPECT_EQ (result.exitCode, 1) << result.output;
