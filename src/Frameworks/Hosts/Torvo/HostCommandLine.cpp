@@ -1,5 +1,95 @@
 #include "HostCommandLine.h"
 
+#include "ImageFiles.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace
+{
+    /** One "--name=value" or "--name" argument, split. */
+    struct Option
+    {
+        juce::String name, value;
+        bool hasValue = false;
+
+        explicit Option (const juce::String& argument)
+            : name (argument.upToFirstOccurrenceOf ("=", false, false)),
+              value (argument.fromFirstOccurrenceOf ("=", false, false)),
+              hasValue (argument.containsChar ('='))
+        {
+        }
+    };
+
+    juce::File fileFromArgument (const juce::String& path)
+    {
+        return juce::File::getCurrentWorkingDirectory().getChildFile (path);
+    }
+
+    /** The gamma's value, or 0 when the text is not a finite number. */
+    double parseGamma (const juce::String& text)
+    {
+        const auto utf8 = text.trim().toStdString();
+        char* end = nullptr;
+        const auto value = utf8.empty() ? 0.0 : std::strtod (utf8.c_str(), &end);
+        return (end == utf8.c_str() + utf8.size() && std::isfinite (value)) ? value : 0.0;
+    }
+
+    /** Reads the value of a file option once; false when the option gave no usable value. */
+    bool takeFileValue (const Option& option, juce::File& file, juce::StringArray& errors)
+    {
+        if (! option.hasValue || option.value.isEmpty())
+            errors.add ("Option " + option.name + " needs a file: " + option.name + "=FILE");
+        else if (file != juce::File())
+            errors.add ("Option " + option.name + " is given more than once");
+        else
+            file = fileFromArgument (option.value);
+
+        return file != juce::File();
+    }
+
+    void takeGamma (const Option& option, HostCommandLine& commandLine)
+    {
+        const auto gamma = parseGamma (option.value);
+
+        if (gamma > 0.0)
+            commandLine.renderingGamma = gamma;
+        else
+            commandLine.errors.add ("Option --rendering-gamma needs a finite number above 0 (--rendering-gamma=2.2), not \""
+                                    + option.value + "\"");
+    }
+
+    void checkOutput (const Option& option, HostCommandLine& commandLine)
+    {
+        if (! takeFileValue (option, commandLine.output, commandLine.errors))
+            return;
+
+        const auto checked = imagefiles::checkOutput (commandLine.output);
+
+        if (checked.failed())
+            commandLine.errors.add (checked.getErrorMessage());
+    }
+
+    /** Applies one option that starts with "--"; false when the host does not know it. */
+    bool takeOption (const Option& option, HostCommandLine& commandLine)
+    {
+        if (option.name == "--input")
+            takeFileValue (option, commandLine.input, commandLine.errors);
+        else if (option.name == "--output")
+            checkOutput (option, commandLine);
+        else if (option.name == "--grade")
+            commandLine.grades.add (option.value);
+        else if (option.name == "--rendering-gamma")
+            takeGamma (option, commandLine);
+        else if (option.name == "--preview" && ! option.hasValue)
+            commandLine.preview = true;
+        else
+            return false;
+
+        return true;
+    }
+}
+
 HostCommandLine HostCommandLine::parse (const juce::StringArray& arguments)
 {
     HostCommandLine commandLine;
@@ -9,9 +99,12 @@ HostCommandLine HostCommandLine::parse (const juce::StringArray& arguments)
         if (argument == "-h" || argument == "--help")
             commandLine.showHelp = true;
         else if (argument.startsWith ("-"))
-            commandLine.unknownOptions.add (argument);
+        {
+            if (! (argument.startsWith ("--") && takeOption (Option (argument), commandLine)))
+                commandLine.unknownOptions.add (argument);
+        }
         else if (argument.isNotEmpty())
-            commandLine.plugins.add (juce::File::getCurrentWorkingDirectory().getChildFile (argument));
+            commandLine.plugins.add (fileFromArgument (argument));
     }
 
     return commandLine;
@@ -19,12 +112,24 @@ HostCommandLine HostCommandLine::parse (const juce::StringArray& arguments)
 
 juce::StringArray HostCommandLine::getUsageLines()
 {
-    return { "Usage: Torvo [-h | --help] [plug-in file...]",
+    return { "Usage: Torvo [-h | --help] [--input=FILE] [--grade=CHANNEL]... [--output=FILE]",
+             "             [--rendering-gamma=G] [--preview] [plug-in file...]",
              "Loads the plug-ins named on the command line, or else every plug-in in the",
              "folder plugins beside the program's folder (../plugins from bin/), creates and",
              "initialises one device per device factory, updates them at 60 frames per",
              "second and prints each device's status when it changes.",
              "Ctrl+C or SIGTERM deinitialises the devices, unloads the plug-ins and exits.",
-             "  -h, --help   show this text",
+             "  -h, --help             show this text",
+             "  --input=FILE           the image to grade: .png, .jpg, .jpeg or .pfm (Portable",
+             "                         Float Map); without it, a generated 1920x1080 test chart",
+             "  --grade=CHANNEL        a grading channel to apply, repeatable, applied in order;",
+             "                         empty: a generated channel name",
+             "  --output=FILE          where the image is written, replacing the file: .png (8",
+             "                         bits per component) or .pfm (32-bit float)",
+             "  --rendering-gamma=G    the gamma that the image's values are encoded with",
+             "                         (default 2.2, the gamma that grades are authored on)",
+             "  --preview              show the graded image in a window",
+             "So far the image is written ungraded, once at start: the colour element that",
+             "applies the grades and the preview window are still to come.",
              "Environment: AMBREL_PORT chooses the grading device's TCP port (default 8089)." };
 }

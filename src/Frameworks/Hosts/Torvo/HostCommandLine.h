@@ -9,10 +9,21 @@ struct HostCommandLine
     bool showHelp = false;              /**< -h or --help */
     juce::Array<juce::File> plugins;    /**< plug-ins named on the command line */
     juce::StringArray unknownOptions;   /**< options the host does not know */
+    juce::StringArray errors;           /**< known options whose values the host cannot use, one text each */
+
+    juce::File input;                   /**< --input: the image to grade; none (juce::File()) for the generated test chart */
+    juce::StringArray grades;           /**< --grade: one grading channel per colour element, in order; empty names allowed */
+    juce::File output;                  /**< --output: where the graded image goes; none when not written */
+    double renderingGamma = 2.2;        /**< --rendering-gamma: the gamma the image's values are encoded with */
+    bool preview = false;               /**< --preview: show the graded image in a window */
 
     /** Reads the arguments: options start with '-', everything else names a
-        plug-in file (relative paths from the working directory). */
+        plug-in file (relative paths from the working directory). Values come
+        after '=' in the same argument (--input=photo.png). */
     static HostCommandLine parse (const juce::StringArray& arguments);
+
+    /** True when the command line can be run: no unknown options and no errors. */
+    bool isUsable() const               { return unknownOptions.isEmpty() && errors.isEmpty(); }
 
     /** The lines of the usage text. */
     static juce::StringArray getUsageLines();

@@ -42,15 +42,8 @@ bool TorvoHostProgram::startProgram()
 
     const auto commandLine = HostCommandLine::parse (juce::JUCEApplicationBase::getCommandLineParameterArray());
 
-    if (commandLine.showHelp || ! commandLine.unknownOptions.isEmpty())
+    if (reportCommandLine (commandLine))
     {
-        for (auto& option : commandLine.unknownOptions)
-            context.error ("Unknown option: " + option);
-
-        for (auto& line : HostCommandLine::getUsageLines())
-            context.information (line);
-
-        exitCode = commandLine.unknownOptions.isEmpty() ? 0 : 1;
         quit (false);
         return true;
     }
@@ -58,7 +51,7 @@ bool TorvoHostProgram::startProgram()
     context.information (getVersion().toString());
     activateConsoleStopHandler (true);
 
-    if (! loadPlugins (commandLine))
+    if (! preparePicture (commandLine) || ! loadPlugins (commandLine))
         return false;
 
     runFrames();
@@ -75,6 +68,55 @@ int TorvoHostProgram::programStopped()
 }
 
 //==============================================================================
+bool TorvoHostProgram::reportCommandLine (const HostCommandLine& commandLine)
+{
+    if (! commandLine.showHelp && commandLine.isUsable())
+        return false;
+
+    auto& context = getExecutionContext();
+
+    for (auto& option : commandLine.unknownOptions)
+        context.error ("Unknown option: " + option);
+
+    for (auto& error : commandLine.errors)
+        context.error (error);
+
+    for (auto& line : HostCommandLine::getUsageLines())
+        context.information (line);
+
+    exitCode = commandLine.isUsable() ? 0 : 1;
+    return true;
+}
+
+bool TorvoHostProgram::preparePicture (const HostCommandLine& commandLine)
+{
+    auto& context = getExecutionContext();
+    picture = std::make_unique<HostPicture> (commandLine);
+    const auto loaded = picture->load();
+
+    if (loaded.failed())
+    {
+        context.error (loaded.getErrorMessage());
+        return false;
+    }
+
+    context.information ("Image: " + picture->describeSource());
+
+    // Until the colour element renders, the frame written is the image as read.
+    const auto written = picture->writeOutput (picture->getSource());
+
+    if (written.failed())
+    {
+        context.error (written.getErrorMessage());
+        return false;
+    }
+
+    if (commandLine.output != juce::File())
+        context.information ("Wrote " + commandLine.output.getFullPathName());
+
+    return true;
+}
+
 bool TorvoHostProgram::loadPlugins (const HostCommandLine& commandLine)
 {
     auto files = commandLine.plugins;

@@ -2,6 +2,7 @@
 
 #include "HostCommandLine.h"
 #include "HostDevices.h"
+#include "HostPicture.h"
 #include <tavcore/Program.h>
 
 //==============================================================================
@@ -25,6 +26,8 @@ protected:
     void removeLibraries (tav::Library& rootLibrary) override;
 
 private:
+    bool reportCommandLine (const HostCommandLine& commandLine);
+    bool preparePicture (const HostCommandLine& commandLine);
     bool loadPlugins (const HostCommandLine& commandLine);
     bool loadPlugin (const juce::File& file);
     void runFrames();
@@ -32,5 +35,6 @@ private:
 
     std::vector<std::unique_ptr<torvo::LoadedPlugin>> plugins;
     std::unique_ptr<HostDevices> devices;
+    std::unique_ptr<HostPicture> picture;
     int exitCode = 0;
 };
