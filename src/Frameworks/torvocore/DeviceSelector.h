@@ -3,6 +3,7 @@
 #include "torvocore/Engine.h"
 #include <tavcore/PositiveInteger.h>
 #include <tavcore/String.h>
+#include <tavcore/SuccessStatus.h>
 
 namespace torvo
 {
@@ -29,6 +30,12 @@ public:
 
     /** The selected device among the engine's, or nullptr. */
     Device* getDevice (Engine& engine) const;
+
+    /** True when the selected device is in use (and, with requireRunning,
+        initialised). Otherwise false, and status says why: an error when
+        no such device is in use, a warning (a success with a remark) when
+        it is there but not running. */
+    bool updateStatus (Engine& engine, tav::SuccessStatus& status, bool requireRunning) const;
 
     /** The printed identifier of the wanted device (empty: the first one). */
     tav::String& getDeviceName() noexcept         { return deviceName; }
