@@ -117,7 +117,7 @@ void Element::setFailureStatus (const juce::Result& newStatus)
         return;
 
     failureStatus = newStatus;
-    listeners.call ([this] (ElementListener& l) { l.failureStatusChanged (*this); });
+    callListeners ([this] (ElementListener& l) { l.failureStatusChanged (*this); });
 }
 
 //==============================================================================
@@ -143,6 +143,14 @@ void Element::memberVariableChanged (tav::Object& changedObject)
         refreshFriendlyName();
 
     announceVisibilityDependingOn (name);
+}
+
+void Element::callListeners (const std::function<void (ElementListener&)>& call)
+{
+    // Backwards, so that a listener may remove itself while it is called.
+    for (int i = listeners.size(); --i >= 0;)
+        if (auto* listener = listeners[i])
+            call (*listener);
 }
 
 int Element::findOwningMemberVariable (const tav::Object& object) const
@@ -171,7 +179,7 @@ void Element::refreshFriendlyName()
         return;
 
     friendlyName = std::move (newName);
-    listeners.call ([this] (ElementListener& l) { l.friendlyNameChanged (*this); });
+    callListeners ([this] (ElementListener& l) { l.friendlyNameChanged (*this); });
 }
 
 void Element::announceVisibilityDependingOn (const juce::String& variableName)
@@ -182,7 +190,7 @@ void Element::announceVisibilityDependingOn (const juce::String& variableName)
         isVariableVisible (i, dependencies);
 
         if (dependencies.contains (variableName))
-            listeners.call ([this, i] (ElementListener& l) { l.variableVisibilityChanged (*this, i); });
+            callListeners ([this, i] (ElementListener& l) { l.variableVisibilityChanged (*this, i); });
     }
 }
 

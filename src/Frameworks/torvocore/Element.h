@@ -5,6 +5,7 @@
 #include "torvocore/VariableDependencies.h"
 #include <tavcore/ChangeCallback.h>
 #include <tavcore/Object.h>
+#include <functional>
 #include <optional>
 
 namespace tav { struct MemberVariable; }
@@ -92,10 +93,10 @@ public:
     const juce::Result& getFailureStatus() const noexcept    { return failureStatus; }
 
     /** Adds a listener (not owned). */
-    void addElementListener (ElementListener* listener)      { listeners.add (listener); }
+    void addElementListener (ElementListener* listener)      { listeners.addIfNotAlreadyThere (listener); }
 
     /** Removes a listener. */
-    void removeElementListener (ElementListener* listener)   { listeners.remove (listener); }
+    void removeElementListener (ElementListener* listener)   { listeners.removeFirstMatchingValue (listener); }
 
     //==============================================================================
     /** The index of the member variable of that name, or -1. */
@@ -116,9 +117,10 @@ private:
     juce::int64 numChanges = 0;
     std::optional<juce::String> friendlyName;
     juce::Result failureStatus = juce::Result::ok();
-    juce::ListenerList<ElementListener> listeners;
+    juce::Array<ElementListener*> listeners;
 
     void memberVariableChanged (tav::Object& changedObject);
+    void callListeners (const std::function<void (ElementListener&)>& call);
     int findOwningMemberVariable (const tav::Object& object) const;
     void refreshFriendlyName();
     void announceVisibilityDependingOn (const juce::String& variableName);

@@ -1,6 +1,7 @@
 #include "TorvoCoreTestClasses.h"
 #include "../pixcore/GraphicsTestContext.h"
 #include <pixcore/OwnedColor3dBuffer.h>
+#include <tavcore/Library.h>
 
 namespace
 {
@@ -171,6 +172,23 @@ TEST (ColorTextureModifierWithoutGraphics, ModifyFailsAndSaysSoWhenTheHostHasNoG
     element.setEngine (&engine);
     EXPECT_FALSE (element.modify (data)) << "an engine without graphics";
     EXPECT_TRUE (element.getFailureStatus().getErrorMessage().contains ("No graphics context")) << element.getFailureStatus().getErrorMessage();
+}
+
+TEST (ColorTextureModifierClasses, TheRegisteredBaseNamesTheTemplateOfTheColorModifierClass)
+{
+    torvotest::registerTestClassesOnce();
+    const auto& root = tav::Library::getRootLibrary();
+    const auto* elementClass = root.findClass ("TestGainBiasElement");
+    ASSERT_NE (elementClass, nullptr);
+    const auto* base = elementClass->getBaseClass();
+    ASSERT_NE (base, nullptr);
+
+    EXPECT_EQ (tav::TemplateClass::getTemplateArgument (*base), root.findClass ("TestGainBiasModifier"));
+
+    for (auto* ancestor : { "ColorTextureModifier", "TextureModifier", "Element" })
+        EXPECT_TRUE (elementClass->inheritsFrom (root.findClass (ancestor))) << ancestor;
+
+    EXPECT_TRUE (root.findClass ("TestGainBiasModifier")->inheritsFrom (root.findClass ("ColorModifier")));
 }
 
 } // namespace
