@@ -52,6 +52,10 @@ template <class DeviceType>
 class TypedDeviceSelector : public DeviceSelector
 {
 public:
+    /** The registered class of DeviceType: each typed selector names it, which
+        is what keeps getTypedDevice() from handing out another kind of device. */
+    const tav::Class* getDeviceClass() const override = 0;
+
     /** The selected device among the engine's, or nullptr. */
     DeviceType* getTypedDevice (Engine& engine) const
     {

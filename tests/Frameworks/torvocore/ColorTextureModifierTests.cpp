@@ -45,13 +45,13 @@ protected:
     }
 
     /** Runs one frame of an element over the image; the output, or an empty image when it did not render. */
-    ColorBuffer2d render (torvo::TextureModifier& element, const ColorBuffer2d& image)
+    ColorBuffer2d render (torvo::TextureModifier& element, const ColorBuffer2d& image, double renderingGamma = 2.2)
     {
         element.setEngine (&engine);
         auto input = context->createTexture2d (image.getWidth(), image.getHeight());
         input->upload (image);
         auto output = context->createTexture2d (image.getWidth(), image.getHeight());
-        torvo::CompositingData data { input.get(), output.get(), {}, 2.2 };
+        torvo::CompositingData data { input.get(), output.get(), {}, renderingGamma };
 
         return element.process (data) ? output->readBack() : ColorBuffer2d();
     }
@@ -123,6 +123,18 @@ TEST_F (ColorTextureModifierTest, VariablesWithoutAnActiveUniformOfTheirNameAreL
 
     expectGainBiasApplied (input, render (element, input), frame);
     EXPECT_TRUE (element.getFailureStatus().wasOk()) << element.getFailureStatus().getErrorMessage();
+}
+
+TEST_F (ColorTextureModifierTest, TheFramesRenderingGammaReachesTheShaderLibrarysGlobals)
+{
+    torvotest::GammaProbeElement probe;
+
+    for (const double gamma : { 2.2, 1.0, 2.4 })
+    {
+        const auto output = render (probe, ColorBuffer2d (2, 1), gamma);
+        ASSERT_EQ (output.getWidth(), 2) << probe.getFailureStatus().getErrorMessage();
+        EXPECT_FLOAT_EQ (output.getPixel (1, 0)[0], (float) gamma);
+    }
 }
 
 TEST_F (ColorTextureModifierTest, AShaderThatDoesNotCompileBecomesTheFailureStatusWithItsFileAndLine)

@@ -25,6 +25,23 @@ namespace
                                      "    vec4 compute (vec4 colour, vec2 uv) { return colour * undeclaredGain; }\n"
                                      "};\n";
 
+    const char* const gammaProbeSource = "#include \"ColorModifier.sglsl\"\n"
+                                         "struct TestGammaProbeModifier : ColorModifier\n"
+                                         "{\n"
+                                         "    vec4 compute (vec4 colour, vec2 uv) { return vec4 (globals.renderingGamma); }\n"
+                                         "};\n";
+
+    /** A colour modifier class without parameters, whose shader is source. */
+    template <class ModifierType>
+    class SourceOnlyModifierClass : public tav::ClassOf<ModifierType>
+    {
+    public:
+        explicit SourceOnlyModifierClass (const char* source) : tav::ClassOf<ModifierType> ("ColorModifier")
+        {
+            this->setAttribute (tav::ExecutionContext::get(), "shaderSourceCode", tav::State (source));
+        }
+    };
+
     class NamedElementClass : public tav::ClassOf<NamedElement>
     {
     public:
@@ -54,15 +71,6 @@ namespace
         }
     };
 
-    class BrokenModifierClass : public tav::ClassOf<BrokenModifier>
-    {
-    public:
-        BrokenModifierClass() : ClassOf ("ColorModifier")
-        {
-            setAttribute (tav::ExecutionContext::get(), "shaderSourceCode", tav::State (brokenSource));
-        }
-    };
-
     std::unique_ptr<tav::Library> createTestLibrary()
     {
         auto library = std::make_unique<tav::Library> ("TorvoCoreTests");
@@ -70,9 +78,12 @@ namespace
         library->addClass ("TestGainBiasModifier", std::make_unique<GainBiasModifierClass>());
         library->addClass ("TestGainBiasElement",
                            std::make_unique<tav::ClassOf<GainBiasElement>> ("ColorTextureModifier(TestGainBiasModifier)"));
-        library->addClass ("TestBrokenModifier", std::make_unique<BrokenModifierClass>());
+        library->addClass ("TestBrokenModifier", std::make_unique<SourceOnlyModifierClass<BrokenModifier>> (brokenSource));
         library->addClass ("TestBrokenElement",
                            std::make_unique<tav::ClassOf<BrokenElement>> ("ColorTextureModifier(TestBrokenModifier)"));
+        library->addClass ("TestGammaProbeModifier", std::make_unique<SourceOnlyModifierClass<GammaProbeModifier>> (gammaProbeSource));
+        library->addClass ("TestGammaProbeElement",
+                           std::make_unique<tav::ClassOf<GammaProbeElement>> ("ColorTextureModifier(TestGammaProbeModifier)"));
         library->addClass ("TestDevice", std::make_unique<tav::ClassOf<TestDevice>> ("Device"));
         return library;
     }

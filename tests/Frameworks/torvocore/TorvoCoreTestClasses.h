@@ -79,6 +79,20 @@ public:
 };
 
 //==============================================================================
+/** A modifier that paints every pixel with the host's rendering gamma. */
+class GammaProbeModifier : public torvo::ColorModifier
+{
+public:
+    juce::String getClassName() const override    { return "TestGammaProbeModifier"; }
+};
+
+class GammaProbeElement : public torvo::ColorTextureModifier<GammaProbeModifier>
+{
+public:
+    juce::String getClassName() const override    { return "TestGammaProbeElement"; }
+};
+
+//==============================================================================
 class TestDevice : public torvo::Device
 {
 public:
