@@ -1,10 +1,13 @@
 #include "pixcore/GraphicsContext.h"
+#include <atomic>
 
 namespace graphics
 {
 
 namespace
 {
+    std::atomic<juce::uint64> contextsMade { 0 };
+
     juce::String describeVersion (GlVersionRequest version)
     {
         return juce::String (version.major) + "." + juce::String (version.minor);
@@ -45,7 +48,8 @@ std::unique_ptr<GraphicsContext> GraphicsContext::create (juce::Result& outcome,
 
 GraphicsContext::GraphicsContext (std::unique_ptr<PlatformGlContext> platform, std::shared_ptr<const GlFunctions> gl)
     : platformContext (std::move (platform)), functions (std::move (gl)),
-      renderer (std::make_unique<FrameRenderer> (functions))
+      renderer (std::make_unique<FrameRenderer> (functions)),
+      serialNumber (++contextsMade)
 {
 }
 

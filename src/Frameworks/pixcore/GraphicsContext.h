@@ -37,6 +37,11 @@ public:
     /** The driver's renderer and version strings. */
     juce::String getRendererDescription() const;
 
+    /** A number no other context of this process had before, so that what
+        was made with one context is not taken for a later context's that
+        happens to live at the same address. */
+    juce::uint64 getSerialNumber() const noexcept    { return serialNumber; }
+
     //==============================================================================
     /** The GPU copy of a 3D colour buffer: the same copy as long as somebody
         holds it, else a new one. With uploadNow, the texels are uploaded
@@ -64,6 +69,7 @@ private:
     std::shared_ptr<const GlFunctions> functions;
     std::unique_ptr<FrameRenderer> renderer;
     std::vector<std::weak_ptr<Pixel3dBuffer>> volumeCopies;
+    juce::uint64 serialNumber;
 
     GraphicsContext (std::unique_ptr<PlatformGlContext>, std::shared_ptr<const GlFunctions>);
     JUCE_DECLARE_NON_COPYABLE (GraphicsContext)

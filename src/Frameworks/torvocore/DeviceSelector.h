@@ -3,6 +3,7 @@
 #include "torvocore/Engine.h"
 #include <tavcore/PositiveInteger.h>
 #include <tavcore/String.h>
+#include <tavcore/SuccessStatus.h>
 
 namespace torvo
 {
@@ -30,6 +31,12 @@ public:
     /** The selected device among the engine's, or nullptr. */
     Device* getDevice (Engine& engine) const;
 
+    /** True when the selected device is in use (and, with requireRunning,
+        initialised). Otherwise false, and status says why: an error when
+        no such device is in use, a warning (a success with a remark) when
+        it is there but not running. */
+    bool updateStatus (Engine& engine, tav::SuccessStatus& status, bool requireRunning) const;
+
     /** The printed identifier of the wanted device (empty: the first one). */
     tav::String& getDeviceName() noexcept         { return deviceName; }
 
@@ -45,6 +52,10 @@ template <class DeviceType>
 class TypedDeviceSelector : public DeviceSelector
 {
 public:
+    /** The registered class of DeviceType: each typed selector names it, which
+        is what keeps getTypedDevice() from handing out another kind of device. */
+    const tav::Class* getDeviceClass() const override = 0;
+
     /** The selected device among the engine's, or nullptr. */
     DeviceType* getTypedDevice (Engine& engine) const
     {

@@ -4,14 +4,17 @@
 #include <tavcore/Class.h>
 #include <vector>
 
+namespace graphics { class GraphicsContext; }
+
 namespace torvo
 {
 
 //==============================================================================
 /**
     The host's running composition as far as plug-ins see it: the devices in
-    use, which elements find through their device selectors. Devices are added
-    and removed on the host's thread.
+    use, which elements find through their device selectors, and the graphics
+    context the host renders with. Devices are added and removed on the
+    host's thread.
 */
 class Engine
 {
@@ -31,8 +34,17 @@ public:
         identifier is name, or the first of that class when name is empty. */
     Device* findDevice (const tav::Class* deviceClass, const juce::String& name) const;
 
+    //==============================================================================
+    /** Gives the engine the context its elements render with (not owned;
+        nullptr when the host has none). */
+    void setGraphics (graphics::GraphicsContext* newGraphics) noexcept   { graphicsContext = newGraphics; }
+
+    /** The context the host renders with, or nullptr when there is none. */
+    graphics::GraphicsContext* getGraphics() const noexcept             { return graphicsContext; }
+
 private:
     std::vector<Device*> devices;
+    graphics::GraphicsContext* graphicsContext = nullptr;
 
     JUCE_DECLARE_NON_COPYABLE (Engine)
 };

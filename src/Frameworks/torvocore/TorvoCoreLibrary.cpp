@@ -34,6 +34,9 @@ std::unique_ptr<tav::Library> createTorvoCoreLibrary()
     library->addClass ("ControllerIdentifier", std::make_unique<tav::AbstractClass> ("Object"));
     library->addClass ("ControlEventListener", std::make_unique<tav::AbstractClass> ("Object"));
     library->addClass ("Element",              std::make_unique<tav::AbstractClass> ("Object"));
+    library->addClass ("TextureModifier",      std::make_unique<tav::AbstractClass> ("Element"));
+    library->addClass ("ColorModifier",        std::make_unique<tav::AbstractClass> ("Object"));
+    library->addClass ("ColorTextureModifier", std::make_unique<tav::TemplateClass> ("TextureModifier"));
 
     return library;
 }
