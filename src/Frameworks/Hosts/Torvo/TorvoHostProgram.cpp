@@ -54,7 +54,9 @@ bool TorvoHostProgram::startProgram()
     if (! preparePicture (commandLine) || ! loadPlugins (commandLine))
         return false;
 
-    runFrames();
+    prepareGraphics();
+    addGrades (commandLine);
+    runFrames (commandLine.renderingGamma);
     unloadAll();
     context.information ("Torvo stopped");
     juce::JUCEApplicationBase::quit();
@@ -101,20 +103,37 @@ bool TorvoHostProgram::preparePicture (const HostCommandLine& commandLine)
     }
 
     context.information ("Image: " + picture->describeSource());
+    return true;
+}
 
-    // Until the colour element renders, the frame written is the image as read.
-    const auto written = picture->writeOutput (picture->getSource());
+void TorvoHostProgram::prepareGraphics()
+{
+    auto& context = getExecutionContext();
+    renderer = std::make_unique<HostRenderer>();
+    renderer->setInput (picture->getSource());
+    auto* graphicsContext = renderer->getGraphics();
+    devices->getEngine().setGraphics (graphicsContext);
 
-    if (written.failed())
+    if (graphicsContext == nullptr)
     {
-        context.error (written.getErrorMessage());
-        return false;
+        // The devices go on serving their clients; only the image is not graded.
+        context.error ("No graphics: " + renderer->getGraphicsOutcome().getErrorMessage() + "; grades are not rendered");
+        return;
     }
 
-    if (commandLine.output != juce::File())
-        context.information ("Wrote " + commandLine.output.getFullPathName());
+    context.information ("Graphics: " + graphicsContext->getRendererDescription());
 
-    return true;
+    for (auto& plugin : plugins)
+        if (! plugin->getLibrary().initializeGraphicsPlugin())
+            context.error ("Plug-in " + plugin->getLibrary().getName() + " could not set up its graphics");
+}
+
+void TorvoHostProgram::addGrades (const HostCommandLine& commandLine)
+{
+    grades = std::make_unique<HostGrades> (getExecutionContext(), devices->getEngine());
+
+    for (auto& channel : commandLine.grades)
+        grades->addGrade (channel);
 }
 
 bool TorvoHostProgram::loadPlugins (const HostCommandLine& commandLine)
@@ -160,7 +179,7 @@ bool TorvoHostProgram::loadPlugin (const juce::File& file)
     return true;
 }
 
-void TorvoHostProgram::runFrames()
+void TorvoHostProgram::runFrames (double renderingGamma)
 {
     const auto start = juce::Time::getMillisecondCounterHiRes();
     torvo::FrameInformation frame;
@@ -168,7 +187,7 @@ void TorvoHostProgram::runFrames()
     while (! isCurrentlyStopping())
     {
         frame.timeInSeconds = (juce::Time::getMillisecondCounterHiRes() - start) / 1000.0;
-        devices->updateFrame (frame);
+        updateFrame (frame, renderingGamma);
         ++frame.frameNumber;
 
         // Paced from the start, so that late frames do not add up.
@@ -180,9 +199,41 @@ void TorvoHostProgram::runFrames()
     }
 }
 
+void TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame, double renderingGamma)
+{
+    devices->updateFrame (frame);
+
+    if (renderer->renderIfChanged (grades->getElements(), frame, renderingGamma))
+    {
+        const auto written = picture->writeOutput (renderer->getResult());
+
+        if (written.failed())
+            getExecutionContext().error (written.getErrorMessage());
+        else if (picture->hasOutput())
+            getExecutionContext().information ("Wrote " + picture->getOutputFile().getFullPathName());
+    }
+
+    grades->printStatusesIfChanged();
+}
+
 void TorvoHostProgram::unloadAll()
 {
-    // Devices first: their code lives in the plug-ins.
+    // Elements, then graphics, then devices: the elements render with the
+    // context and follow the devices, and all their code lives in the plug-ins.
+    if (grades != nullptr)
+        grades->unloadAll();
+
+    grades.reset();
+
+    if (renderer != nullptr && renderer->getGraphics() != nullptr)
+        for (auto& plugin : plugins)
+            plugin->getLibrary().deinitializeGraphicsPlugin();
+
+    if (devices != nullptr)
+        devices->getEngine().setGraphics (nullptr);
+
+    renderer.reset();
+
     if (devices != nullptr)
         devices->destroyAll();
 

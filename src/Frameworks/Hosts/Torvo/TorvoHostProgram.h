@@ -2,13 +2,17 @@
 
 #include "HostCommandLine.h"
 #include "HostDevices.h"
+#include "HostGrades.h"
 #include "HostPicture.h"
+#include "HostRenderer.h"
 #include <tavcore/Program.h>
 
 //==============================================================================
 /**
-    The host application: loads plug-ins, runs one device per device factory
-    and updates the devices at 60 frames per second until it is asked to stop.
+    The host application: loads plug-ins, runs one device per device factory,
+    adds the grading elements and, at 60 frames per second until it is asked
+    to stop, updates the devices, renders the image through the elements
+    when something changed and writes each new result to the output file.
 */
 class TorvoHostProgram : public tav::Program
 {
@@ -30,11 +34,16 @@ private:
     bool preparePicture (const HostCommandLine& commandLine);
     bool loadPlugins (const HostCommandLine& commandLine);
     bool loadPlugin (const juce::File& file);
-    void runFrames();
+    void prepareGraphics();
+    void addGrades (const HostCommandLine& commandLine);
+    void runFrames (double renderingGamma);
+    void updateFrame (const torvo::FrameInformation& frame, double renderingGamma);
     void unloadAll();
 
     std::vector<std::unique_ptr<torvo::LoadedPlugin>> plugins;
     std::unique_ptr<HostDevices> devices;
     std::unique_ptr<HostPicture> picture;
+    std::unique_ptr<HostRenderer> renderer;
+    std::unique_ptr<HostGrades> grades;
     int exitCode = 0;
 };
