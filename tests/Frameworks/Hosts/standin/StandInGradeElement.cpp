@@ -74,6 +74,7 @@ void StandInGradeElement::getFriendlyNameDependencies (torvo::VariableDependenci
 bool StandInGradeElement::modify (torvo::CompositingData& data)
 {
     frameThread = std::this_thread::get_id();
+    ++renders;
     getShader().gain.set (gain.get(), tav::ChangeCallback::none());
     const auto rendered = ColorTextureModifier::modify (data);
 
@@ -103,7 +104,8 @@ juce::String StandInGradeElement::describe (bool rendered) const
     if (! rendered)
         return getFailureStatus().getErrorMessage();
 
-    return "gain " + juce::String (gain.get()) + (note.get().isEmpty() ? juce::String() : ", " + note.get());
+    return "gain " + juce::String (gain.get()) + (note.get().isEmpty() ? juce::String() : ", " + note.get())
+           + " (render " + juce::String (renders) + ")";
 }
 
 } // namespace standin

@@ -29,8 +29,9 @@ public:
     host sets (device, channel) and reads (status), so that the host's tests
     run it as they will run the real one. It follows the device its selector
     names: "gain" and "note" changes of the device set its variables of the
-    same names. Its status says what it renders, or that a change reached it
-    on another thread than the one its frames run on.
+    same names. Its status says what it renders and how many frames it
+    rendered, or that a change reached it on another thread than the one its
+    frames run on.
 */
 class StandInGradeElement : public torvo::ColorTextureModifier<StandInGainModifier>
 {
@@ -59,6 +60,7 @@ private:
     torvo::ControlDevice* followed = nullptr;
     std::atomic<std::thread::id> frameThread {};
     std::atomic<bool> heardOnForeignThread { false };
+    int renders = 0;
 
     void controllerChanged (const torvo::ControllerIdentifier& identifier, const tav::Object& value);
     juce::String describe (bool rendered) const;
