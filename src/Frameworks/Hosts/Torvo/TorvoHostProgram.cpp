@@ -10,6 +10,40 @@ namespace
     constexpr double framesPerSecond = 60.0;
 }
 
+//==============================================================================
+/** Runs the preview's frames on the message thread, until the host is asked
+    to stop or the window is closed. */
+class TorvoHostProgram::FrameTimer : private juce::Timer
+{
+public:
+    explicit FrameTimer (TorvoHostProgram& programToRun) : program (programToRun)
+    {
+        startTimerHz ((int) framesPerSecond);
+    }
+
+    ~FrameTimer() override    { stopTimer(); }
+
+private:
+    TorvoHostProgram& program;
+    const double start = juce::Time::getMillisecondCounterHiRes();
+    torvo::FrameInformation frame;
+
+    void timerCallback() override
+    {
+        if (program.isCurrentlyStopping() || ! program.preview->isOpen())
+        {
+            // finish() deletes this timer, which JUCE allows from its own callback.
+            stopTimer();
+            program.finish();
+            return;
+        }
+
+        frame.timeInSeconds = (juce::Time::getMillisecondCounterHiRes() - start) / 1000.0;
+        program.updatePreviewFrame (frame);
+        ++frame.frameNumber;
+    }
+};
+
 TorvoHostProgram::TorvoHostProgram()
     : Program ("Torvo", torvo::version::releaseLabel, torvo::version::versionMajor, torvo::version::versionMinor,
                torvo::version::versionPatch, torvo::version::buildIdentifier)
@@ -56,11 +90,24 @@ bool TorvoHostProgram::startProgram()
 
     prepareGraphics();
     addGrades (commandLine);
-    runFrames (commandLine.renderingGamma);
-    unloadAll();
-    context.information ("Torvo stopped");
-    juce::JUCEApplicationBase::quit();
+    renderingGamma = commandLine.renderingGamma;
+
+    if (commandLine.preview)
+    {
+        startPreview (commandLine);
+        return true;
+    }
+
+    runFrames();
+    finish();
     return true;
+}
+
+void TorvoHostProgram::finish()
+{
+    unloadAll();
+    getExecutionContext().information ("Torvo stopped");
+    juce::JUCEApplicationBase::quit();
 }
 
 int TorvoHostProgram::programStopped()
@@ -179,7 +226,7 @@ bool TorvoHostProgram::loadPlugin (const juce::File& file)
     return true;
 }
 
-void TorvoHostProgram::runFrames (double renderingGamma)
+void TorvoHostProgram::runFrames()
 {
     const auto start = juce::Time::getMillisecondCounterHiRes();
     torvo::FrameInformation frame;
@@ -187,7 +234,7 @@ void TorvoHostProgram::runFrames (double renderingGamma)
     while (! isCurrentlyStopping())
     {
         frame.timeInSeconds = (juce::Time::getMillisecondCounterHiRes() - start) / 1000.0;
-        updateFrame (frame, renderingGamma);
+        updateFrame (frame);
         ++frame.frameNumber;
 
         // Paced from the start, so that late frames do not add up.
@@ -199,11 +246,12 @@ void TorvoHostProgram::runFrames (double renderingGamma)
     }
 }
 
-void TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame, double renderingGamma)
+bool TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame)
 {
     devices->updateFrame (frame);
+    const auto rendered = renderer->renderIfChanged (grades->getElements(), frame, renderingGamma);
 
-    if (renderer->renderIfChanged (grades->getElements(), frame, renderingGamma))
+    if (rendered)
     {
         const auto written = picture->writeOutput (renderer->getResult());
 
@@ -214,10 +262,34 @@ void TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame, double
     }
 
     grades->printStatusesIfChanged();
+    return rendered;
+}
+
+//==============================================================================
+void TorvoHostProgram::startPreview (const HostCommandLine& commandLine)
+{
+    preview = std::make_unique<HostPreview> (commandLine.previewSnapshot);
+    getExecutionContext().information ("Preview window open");
+    frameTimer = std::make_unique<FrameTimer> (*this);
+}
+
+void TorvoHostProgram::updatePreviewFrame (const torvo::FrameInformation& frame)
+{
+    const auto rendered = updateFrame (frame);
+    const auto lines = grades->getStatusLines();
+
+    if (rendered || lines != shownStatusLines || frame.frameNumber == 0)
+    {
+        preview->show (rendered ? renderer->getResult() : graphics::reference::FloatImage(), lines);
+        shownStatusLines = lines;
+    }
 }
 
 void TorvoHostProgram::unloadAll()
 {
+    frameTimer.reset();
+    preview.reset();
+
     // Elements, then graphics, then devices: the elements render with the
     // context and follow the devices, and all their code lives in the plug-ins.
     if (grades != nullptr)

@@ -4,6 +4,7 @@
 #include "HostDevices.h"
 #include "HostGrades.h"
 #include "HostPicture.h"
+#include "HostPreview.h"
 #include "HostRenderer.h"
 #include <tavcore/Program.h>
 
@@ -13,6 +14,10 @@
     adds the grading elements and, at 60 frames per second until it is asked
     to stop, updates the devices, renders the image through the elements
     when something changed and writes each new result to the output file.
+
+    Without --preview the frames run in a loop of their own on the main
+    thread and no message loop (nor display) is needed; with it, they run
+    from a timer of the message loop, which also drives the preview window.
 */
 class TorvoHostProgram : public tav::Program
 {
@@ -36,8 +41,11 @@ private:
     bool loadPlugin (const juce::File& file);
     void prepareGraphics();
     void addGrades (const HostCommandLine& commandLine);
-    void runFrames (double renderingGamma);
-    void updateFrame (const torvo::FrameInformation& frame, double renderingGamma);
+    void runFrames();
+    bool updateFrame (const torvo::FrameInformation& frame);
+    void startPreview (const HostCommandLine& commandLine);
+    void updatePreviewFrame (const torvo::FrameInformation& frame);
+    void finish();
     void unloadAll();
 
     std::vector<std::unique_ptr<torvo::LoadedPlugin>> plugins;
@@ -45,5 +53,11 @@ private:
     std::unique_ptr<HostPicture> picture;
     std::unique_ptr<HostRenderer> renderer;
     std::unique_ptr<HostGrades> grades;
+
+    class FrameTimer;
+    std::unique_ptr<HostPreview> preview;
+    std::unique_ptr<FrameTimer> frameTimer;
+    juce::StringArray shownStatusLines;
+    double renderingGamma = 2.2;
     int exitCode = 0;
 };
