@@ -1,4 +1,5 @@
 #include "TorvoHostProgram.h"
+#include "PreviewDisplay.h"
 #include <pixcore/PixcoreLibrary.h>
 #include <torvocore/TorvoCoreLibrary.h>
 #include <tavcore/Library.h>
@@ -92,11 +93,8 @@ bool TorvoHostProgram::startProgram()
     addGrades (commandLine);
     renderingGamma = commandLine.renderingGamma;
 
-    if (commandLine.preview)
-    {
-        startPreview (commandLine);
+    if (commandLine.preview && startPreview (commandLine))
         return true;
-    }
 
     runFrames();
     finish();
@@ -266,11 +264,21 @@ bool TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame)
 }
 
 //==============================================================================
-void TorvoHostProgram::startPreview (const HostCommandLine& commandLine)
+bool TorvoHostProgram::startPreview (const HostCommandLine& commandLine)
 {
+    juce::String reason;
+
+    if (! previewdisplay::isAvailable (reason))
+    {
+        // The host is still of use without its window: it grades and writes --output.
+        getExecutionContext().error ("No preview: " + reason + "; running without the window");
+        return false;
+    }
+
     preview = std::make_unique<HostPreview> (commandLine.previewSnapshot);
     getExecutionContext().information ("Preview window open");
     frameTimer = std::make_unique<FrameTimer> (*this);
+    return true;
 }
 
 void TorvoHostProgram::updatePreviewFrame (const torvo::FrameInformation& frame)

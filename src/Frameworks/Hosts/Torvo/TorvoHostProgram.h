@@ -43,7 +43,7 @@ private:
     void addGrades (const HostCommandLine& commandLine);
     void runFrames();
     bool updateFrame (const torvo::FrameInformation& frame);
-    void startPreview (const HostCommandLine& commandLine);
+    bool startPreview (const HostCommandLine& commandLine);
     void updatePreviewFrame (const torvo::FrameInformation& frame);
     void finish();
     void unloadAll();

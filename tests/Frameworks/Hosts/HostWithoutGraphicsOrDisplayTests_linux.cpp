@@ -41,3 +41,15 @@ TEST (TorvoHostWithoutGraphics, KeepsServingGradingClients)
     client.close();
     EXPECT_EQ (host.stop(), 0) << host.getConsole();
 }
+
+TEST (TorvoHostWithoutDisplay, RunsWithoutItsPreviewAndStillWritesTheGradedImage)
+{
+    const ScopedEnvironment noDisplay ("DISPLAY", nullptr);
+    const TemporaryFolder folder;
+    const auto output = folder.get().getChildFile ("out.pfm");
+    hosttest::RunningHost host ({ TORVO_HOST_STANDIN_PLUGIN, "--preview", "--output=" + output.getFullPathName(), "--grade=Main" });
+
+    ASSERT_TRUE (host.waitForConsole ("Wrote " + output.getFullPathName())) << host.getConsole();
+    EXPECT_EQ (host.stop(), 0);
+    EXPECT_TRUE (host.getConsole().contains ("No preview: DISPLAY is not set; running without the window")) << host.getConsole();
+}
