@@ -1,8 +1,12 @@
 # The PNG and JPEG codecs (libpng, libjpeg) for the programs that read and
-# write image files: Debian's development packages on Linux. The mingw build
-# has no libpng or libjpeg yet, so there the target does not exist and the
-# programs leave PNG and JPEG out.
-if(NOT WIN32)
+# write image files: Debian's development packages on Linux, and on Windows
+# the static libraries that TorvoMingwLibraries builds from Debian's source
+# packages (included before this, for JUCE's image formats), with the mingw
+# zlib that libpng needs.
+if(WIN32)
+    add_library(torvo_image_codecs INTERFACE)
+    target_link_libraries(torvo_image_codecs INTERFACE torvo_mingw_png torvo_mingw_jpeg z)
+else()
     find_package(PNG REQUIRED)
     find_package(JPEG REQUIRED)
     add_library(torvo_image_codecs INTERFACE)

@@ -20,6 +20,25 @@ void ControlDevice::sendControllerChangedNotification (const ControllerIdentifie
 {
     const auto time = timeInSeconds < 0.0 ? juce::Time::getMillisecondCounterHiRes() / 1000.0 : timeInSeconds;
 
+    if (queuesNotifications)
+    {
+        const auto queued = queue.push (identifier, value, time, isNewValue);
+        jassert (queued);   // its identifier and value classes must be registered
+        juce::ignoreUnused (queued);
+        return;
+    }
+
+    deliver (identifier, value, time, isNewValue);
+}
+
+void ControlDevice::deliverQueuedNotifications()
+{
+    for (auto& notification : queue.takeAll())
+        deliver (*notification.identifier, *notification.value, notification.timeInSeconds, notification.isNewValue);
+}
+
+void ControlDevice::deliver (const ControllerIdentifier& identifier, const tav::Object& value, double time, bool isNewValue)
+{
     // Held during delivery so that a removed listener is never called after
     // its removal returned; the lock is recursive, so a listener may add or
     // remove listeners from inside its callback.

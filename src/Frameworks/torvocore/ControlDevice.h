@@ -1,6 +1,7 @@
 #pragma once
 
 #include "torvocore/ControlEventListener.h"
+#include "torvocore/ControlNotificationQueue.h"
 #include "torvocore/SynchableDevice.h"
 
 namespace torvo
@@ -9,8 +10,11 @@ namespace torvo
 //==============================================================================
 /**
     A device with controls whose changes it announces to its listeners.
-    Announcements may come from any thread of the device and are delivered
-    on that thread, to every listener in the order they were added.
+    Announcements may come from any thread of the device. Until a host asks
+    for queued delivery they reach every listener at once, on the sending
+    thread, in the order the listeners were added; once it has, each is
+    queued and the host delivers them on its update thread, so listeners
+    touch their element only between the host's frames.
 */
 class ControlDevice : public SynchableDevice
 {
@@ -23,9 +27,19 @@ public:
     /** Removes a listener; once this returns, no delivery to it is under way. */
     void removeControlEventListener (ControlEventListener* listener);
 
-    /** Delivers a change to every listener. A time of -1 means now. */
+    /** Delivers a change to every listener, or queues it for the host (see
+        deliverOnHostThread()). A time of -1 means now. */
     void sendControllerChangedNotification (const ControllerIdentifier& identifier, const tav::Object& value,
                                             double timeInSeconds, bool isNewValue);
+
+    /** From now on every change is queued, on whichever thread it is sent,
+        the host's update thread included (so that one sent there cannot
+        overtake those still waiting), until deliverQueuedNotifications(). */
+    void deliverOnHostThread() noexcept    { queuesNotifications = true; }
+
+    /** Delivers the queued changes in the order they were sent; the host
+        calls this on its update thread once per frame. */
+    void deliverQueuedNotifications();
 
     //==============================================================================
     /** The class of the device's controller identifiers, or nullptr for any. */
@@ -38,8 +52,12 @@ public:
     virtual bool sendValue (const ControllerIdentifier& identifier, const tav::Object& value);
 
 private:
+    std::atomic<bool> queuesNotifications { false };
+    ControlNotificationQueue queue;
     juce::CriticalSection listenerLock;
     juce::Array<ControlEventListener*> listeners;
+
+    void deliver (const ControllerIdentifier& identifier, const tav::Object& value, double timeInSeconds, bool isNewValue);
 };
 
 } // namespace torvo

@@ -15,7 +15,8 @@ TEST (HostCommandLine, ReadsTheImageAndGradeOptions)
     const TemporaryFolder folder;
     const auto output = folder.get().getChildFile ("out.pfm");
     const auto commandLine = parse ({ "--input=photo.png", "--grade=Main", "--grade=", "--grade", "--grade=Second",
-                                      "--output=" + output.getFullPathName(), "--rendering-gamma=1.0", "--preview", "Ambrel.so" });
+                                      "--output=" + output.getFullPathName(), "--rendering-gamma=1.0", "--preview",
+                                      "--preview-snapshot=shot.png", "Ambrel.so" });
 
     EXPECT_TRUE (commandLine.isUsable()) << commandLine.errors.joinIntoString ("\n");
     EXPECT_EQ (commandLine.input, juce::File::getCurrentWorkingDirectory().getChildFile ("photo.png"));
@@ -23,6 +24,7 @@ TEST (HostCommandLine, ReadsTheImageAndGradeOptions)
     EXPECT_EQ (commandLine.output, output);
     EXPECT_EQ (commandLine.renderingGamma, 1.0);
     EXPECT_TRUE (commandLine.preview);
+    EXPECT_EQ (commandLine.previewSnapshot, juce::File::getCurrentWorkingDirectory().getChildFile ("shot.png"));
     ASSERT_EQ (commandLine.plugins.size(), 1);
     EXPECT_EQ (commandLine.plugins[0].getFileName(), "Ambrel.so");
 }
@@ -56,6 +58,8 @@ TEST (HostCommandLine, RefusesUnusableValuesWithOneMessageEach)
         { "--rendering-gamma=nan", "not \"nan\"" },
         { "--rendering-gamma=2.2x", "not \"2.2x\"" },
         { "--rendering-gamma", "not \"\"" },
+        { "--preview-snapshot=shot.png", "Option --preview-snapshot needs --preview" },
+        { "--preview-snapshot", "Option --preview-snapshot needs a file: --preview-snapshot=FILE" },
     };
 
     for (const auto& c : cases)

@@ -71,6 +71,15 @@ namespace
         }
     };
 
+    class ControllerIdentifierClass : public tav::ClassOf<TestControllerIdentifier>
+    {
+    public:
+        ControllerIdentifierClass() : ClassOf ("ControllerIdentifier")
+        {
+            addMemberVariable (tav::ExecutionContext::get(), "String", "name", false, {});
+        }
+    };
+
     std::unique_ptr<tav::Library> createTestLibrary()
     {
         auto library = std::make_unique<tav::Library> ("TorvoCoreTests");
@@ -85,6 +94,8 @@ namespace
         library->addClass ("TestGammaProbeElement",
                            std::make_unique<tav::ClassOf<GammaProbeElement>> ("ColorTextureModifier(TestGammaProbeModifier)"));
         library->addClass ("TestDevice", std::make_unique<tav::ClassOf<TestDevice>> ("Device"));
+        library->addClass ("TestControllerIdentifier", std::make_unique<ControllerIdentifierClass>());
+        library->addClass ("TestControlDevice", std::make_unique<tav::ClassOf<TestControlDevice>> ("ControlDevice"));
         return library;
     }
 }
@@ -100,6 +111,18 @@ void registerTestClassesOnce()
     }();
 
     ASSERT_TRUE (registered);
+}
+
+//==============================================================================
+TestControllerIdentifier::TestControllerIdentifier (const juce::String& controlName)
+{
+    addMemberVariableObject (name, "name");
+    name.set (controlName, tav::ChangeCallback::none());
+}
+
+const tav::Class* TestControllerIdentifier::getValueClass() const
+{
+    return tav::Library::getRootLibrary().findClass ("String");
 }
 
 //==============================================================================

@@ -7,6 +7,7 @@
 #include <tavcore/Real.h>
 #include <tavcore/String.h>
 #include <torvocore/ColorTextureModifier.h>
+#include <torvocore/ControlDevice.h>
 #include <torvocore/DeviceSelector.h>
 
 // Small classes shaped like a plug-in's: an element with a name that
@@ -97,6 +98,26 @@ class TestDevice : public torvo::Device
 {
 public:
     juce::String getClassName() const override    { return "TestDevice"; }
+};
+
+//==============================================================================
+/** A control named by its "name" variable, sending strings. */
+class TestControllerIdentifier : public torvo::ControllerIdentifier
+{
+public:
+    explicit TestControllerIdentifier (const juce::String& controlName = {});
+
+    juce::String getClassName() const override    { return "TestControllerIdentifier"; }
+    juce::String toString() const override        { return name.get(); }
+    const tav::Class* getValueClass() const override;
+
+    tav::String name;
+};
+
+class TestControlDevice : public torvo::ControlDevice
+{
+public:
+    juce::String getClassName() const override    { return "TestControlDevice"; }
 };
 
 } // namespace torvotest

@@ -5,7 +5,7 @@
 
 //==============================================================================
 /**
-    PNG and JPEG images, where the build links libpng and libjpeg. Eight-bit
+    PNG and JPEG images, through libpng and libjpeg. Eight-bit
     components map to [0, 1] as they are stored, without any gamma decoding.
 
     The codecs are called directly rather than through JUCE's image formats:
@@ -17,15 +17,9 @@
 */
 namespace codedimages
 {
-    /** Why a build without the codecs refuses PNG and JPEG images. */
-    inline const char* const unsupportedReason = "PNG and JPEG images are not supported in this build";
-
     /** The most pixels a decoded image may have (8192 × 8192): a compressed
         image can announce far more than its bytes hold. */
     constexpr juce::uint64 maxPixels = (juce::uint64) 8192 * 8192;
-
-    /** True when this build reads and writes PNG and JPEG images. */
-    bool areSupported();
 
     /** Decodes a PNG or JPEG file's bytes (told apart by their signature); the error text says why it could not. */
     juce::Result decode (const juce::MemoryBlock& bytes, graphics::reference::FloatImage& image);

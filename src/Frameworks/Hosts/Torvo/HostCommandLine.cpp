@@ -83,6 +83,8 @@ namespace
             takeGamma (option, commandLine);
         else if (option.name == "--preview" && ! option.hasValue)
             commandLine.preview = true;
+        else if (option.name == "--preview-snapshot")
+            takeFileValue (option, commandLine.previewSnapshot, commandLine.errors);
         else
             return false;
 
@@ -107,17 +109,23 @@ HostCommandLine HostCommandLine::parse (const juce::StringArray& arguments)
             commandLine.plugins.add (fileFromArgument (argument));
     }
 
+    if (commandLine.previewSnapshot != juce::File() && ! commandLine.preview)
+        commandLine.errors.add ("Option --preview-snapshot needs --preview");
+
     return commandLine;
 }
 
 juce::StringArray HostCommandLine::getUsageLines()
 {
     return { "Usage: Torvo [-h | --help] [--input=FILE] [--grade=CHANNEL]... [--output=FILE]",
-             "             [--rendering-gamma=G] [--preview] [plug-in file...]",
+             "             [--rendering-gamma=G] [--preview [--preview-snapshot=FILE]]",
+             "             [plug-in file...]",
              "Loads the plug-ins named on the command line, or else every plug-in in the",
              "folder plugins beside the program's folder (../plugins from bin/), creates and",
-             "initialises one device per device factory, updates them at 60 frames per",
-             "second and prints each device's status when it changes.",
+             "initialises one device per device factory, adds one grading element per",
+             "--grade and, at 60 frames per second, updates the devices, renders the image",
+             "through the grades when one of them or the image changed, writes each new",
+             "result to --output and prints each device's and grade's status when it changes.",
              "Ctrl+C or SIGTERM deinitialises the devices, unloads the plug-ins and exits.",
              "  -h, --help             show this text",
              "  --input=FILE           the image to grade: .png, .jpg, .jpeg or .pfm (Portable",
@@ -128,8 +136,9 @@ juce::StringArray HostCommandLine::getUsageLines()
              "                         bits per component) or .pfm (32-bit float)",
              "  --rendering-gamma=G    the gamma that the image's values are encoded with",
              "                         (default 2.2, the gamma that grades are authored on)",
-             "  --preview              show the graded image in a window",
-             "So far the image is written ungraded, once at start: the colour element that",
-             "applies the grades and the preview window are still to come.",
+             "  --preview              show the graded image live in a window, with each",
+             "                         grade's status under it",
+             "  --preview-snapshot=FILE  also save what the window shows as a PNG after each",
+             "                         change (to check a preview nobody looks at)",
              "Environment: AMBREL_PORT chooses the grading device's TCP port (default 8089)." };
 }

@@ -16,6 +16,7 @@ struct HostCommandLine
     juce::File output;                  /**< --output: where the graded image goes; none when not written */
     double renderingGamma = 2.2;        /**< --rendering-gamma: the gamma the image's values are encoded with */
     bool preview = false;               /**< --preview: show the graded image in a window */
+    juce::File previewSnapshot;         /**< --preview-snapshot: where the window's picture is saved after each change; none when not */
 
     /** Reads the arguments: options start with '-', everything else names a
         plug-in file (relative paths from the working directory). Values come

@@ -52,7 +52,12 @@ void HostDevices::createDevicesOfFactory (const tav::Class& factoryClass)
 
         context.information ("Device " + device->getDeviceText() + " initialised");
         engine.addDevice (*device);
-        devices.push_back ({ std::move (device), 0 });
+        auto* controls = asControlDevice (*device);
+
+        if (controls != nullptr)
+            controls->deliverOnHostThread();
+
+        devices.push_back ({ std::move (device), controls, 0 });
     }
 
     factories.push_back (std::move (factory));
@@ -63,8 +68,19 @@ void HostDevices::updateFrame (const torvo::FrameInformation& frame)
     for (auto& running : devices)
     {
         running.device->update (frame);
+
+        if (running.controls != nullptr)
+            running.controls->deliverQueuedNotifications();
+
         printStatusIfChanged (running);
     }
+}
+
+torvo::ControlDevice* HostDevices::asControlDevice (torvo::Device& device)
+{
+    // Asked through the class system, which holds across plug-in boundaries.
+    const auto* controlClass = tav::Library::getRootLibrary().findClass ("ControlDevice");
+    return device.isInstanceOf (controlClass) ? static_cast<torvo::ControlDevice*> (&device) : nullptr;
 }
 
 void HostDevices::printStatusIfChanged (RunningDevice& running)

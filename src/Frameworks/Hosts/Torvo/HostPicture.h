@@ -20,6 +20,12 @@ public:
     /** Writes an image to the output file, when there is one, replacing it atomically. */
     juce::Result writeOutput (const graphics::reference::FloatImage& image) const;
 
+    /** True when the command line named an output file. */
+    bool hasOutput() const noexcept                                          { return output != juce::File(); }
+
+    /** The output file (juce::File() when none). */
+    const juce::File& getOutputFile() const noexcept                         { return output; }
+
     /** The image as loaded, ungraded. */
     const graphics::reference::FloatImage& getSource() const noexcept     { return source; }
 

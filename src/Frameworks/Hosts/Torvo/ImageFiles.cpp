@@ -85,9 +85,6 @@ juce::Result checkOutput (const juce::File& file)
     if (kind == Kind::unknown)
         return writingFailure (file, describeExtension (file) + " (use .png or .pfm)");
 
-    if (kind == Kind::png && ! codedimages::areSupported())
-        return writingFailure (file, codedimages::unsupportedReason);
-
     if (! file.getParentDirectory().isDirectory())
         return writingFailure (file, "the folder " + file.getParentDirectory().getFullPathName() + " does not exist");
 

@@ -1,4 +1,5 @@
 #include "TorvoHostProgram.h"
+#include "PreviewDisplay.h"
 #include <pixcore/PixcoreLibrary.h>
 #include <torvocore/TorvoCoreLibrary.h>
 #include <tavcore/Library.h>
@@ -9,6 +10,40 @@ namespace
 {
     constexpr double framesPerSecond = 60.0;
 }
+
+//==============================================================================
+/** Runs the preview's frames on the message thread, until the host is asked
+    to stop or the window is closed. */
+class TorvoHostProgram::FrameTimer : private juce::Timer
+{
+public:
+    explicit FrameTimer (TorvoHostProgram& programToRun) : program (programToRun)
+    {
+        startTimerHz ((int) framesPerSecond);
+    }
+
+    ~FrameTimer() override    { stopTimer(); }
+
+private:
+    TorvoHostProgram& program;
+    const double start = juce::Time::getMillisecondCounterHiRes();
+    torvo::FrameInformation frame;
+
+    void timerCallback() override
+    {
+        if (program.isCurrentlyStopping() || ! program.preview->isOpen())
+        {
+            // finish() deletes this timer, which JUCE allows from its own callback.
+            stopTimer();
+            program.finish();
+            return;
+        }
+
+        frame.timeInSeconds = (juce::Time::getMillisecondCounterHiRes() - start) / 1000.0;
+        program.updatePreviewFrame (frame);
+        ++frame.frameNumber;
+    }
+};
 
 TorvoHostProgram::TorvoHostProgram()
     : Program ("Torvo", torvo::version::releaseLabel, torvo::version::versionMajor, torvo::version::versionMinor,
@@ -54,11 +89,23 @@ bool TorvoHostProgram::startProgram()
     if (! preparePicture (commandLine) || ! loadPlugins (commandLine))
         return false;
 
+    prepareGraphics();
+    addGrades (commandLine);
+    renderingGamma = commandLine.renderingGamma;
+
+    if (commandLine.preview && startPreview (commandLine))
+        return true;
+
     runFrames();
-    unloadAll();
-    context.information ("Torvo stopped");
-    juce::JUCEApplicationBase::quit();
+    finish();
     return true;
+}
+
+void TorvoHostProgram::finish()
+{
+    unloadAll();
+    getExecutionContext().information ("Torvo stopped");
+    juce::JUCEApplicationBase::quit();
 }
 
 int TorvoHostProgram::programStopped()
@@ -101,20 +148,37 @@ bool TorvoHostProgram::preparePicture (const HostCommandLine& commandLine)
     }
 
     context.information ("Image: " + picture->describeSource());
+    return true;
+}
 
-    // Until the colour element renders, the frame written is the image as read.
-    const auto written = picture->writeOutput (picture->getSource());
+void TorvoHostProgram::prepareGraphics()
+{
+    auto& context = getExecutionContext();
+    renderer = std::make_unique<HostRenderer>();
+    renderer->setInput (picture->getSource());
+    auto* graphicsContext = renderer->getGraphics();
+    devices->getEngine().setGraphics (graphicsContext);
 
-    if (written.failed())
+    if (graphicsContext == nullptr)
     {
-        context.error (written.getErrorMessage());
-        return false;
+        // The devices go on serving their clients; only the image is not graded.
+        context.error ("No graphics: " + renderer->getGraphicsOutcome().getErrorMessage() + "; grades are not rendered");
+        return;
     }
 
-    if (commandLine.output != juce::File())
-        context.information ("Wrote " + commandLine.output.getFullPathName());
+    context.information ("Graphics: " + graphicsContext->getRendererDescription());
 
-    return true;
+    for (auto& plugin : plugins)
+        if (! plugin->getLibrary().initializeGraphicsPlugin())
+            context.error ("Plug-in " + plugin->getLibrary().getName() + " could not set up its graphics");
+}
+
+void TorvoHostProgram::addGrades (const HostCommandLine& commandLine)
+{
+    grades = std::make_unique<HostGrades> (getExecutionContext(), devices->getEngine());
+
+    for (auto& channel : commandLine.grades)
+        grades->addGrade (channel);
 }
 
 bool TorvoHostProgram::loadPlugins (const HostCommandLine& commandLine)
@@ -168,7 +232,7 @@ void TorvoHostProgram::runFrames()
     while (! isCurrentlyStopping())
     {
         frame.timeInSeconds = (juce::Time::getMillisecondCounterHiRes() - start) / 1000.0;
-        devices->updateFrame (frame);
+        updateFrame (frame);
         ++frame.frameNumber;
 
         // Paced from the start, so that late frames do not add up.
@@ -180,9 +244,76 @@ void TorvoHostProgram::runFrames()
     }
 }
 
+bool TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame)
+{
+    devices->updateFrame (frame);
+    const auto rendered = renderer->renderIfChanged (grades->getElements(), frame, renderingGamma);
+
+    if (rendered)
+    {
+        const auto written = picture->writeOutput (renderer->getResult());
+
+        if (written.failed())
+            getExecutionContext().error (written.getErrorMessage());
+        else if (picture->hasOutput())
+            getExecutionContext().information ("Wrote " + picture->getOutputFile().getFullPathName());
+    }
+
+    grades->printStatusesIfChanged();
+    return rendered;
+}
+
+//==============================================================================
+bool TorvoHostProgram::startPreview (const HostCommandLine& commandLine)
+{
+    juce::String reason;
+
+    if (! previewdisplay::isAvailable (reason))
+    {
+        // The host is still of use without its window: it grades and writes --output.
+        getExecutionContext().error ("No preview: " + reason + "; running without the window");
+        return false;
+    }
+
+    preview = std::make_unique<HostPreview> (commandLine.previewSnapshot);
+    getExecutionContext().information ("Preview window open");
+    frameTimer = std::make_unique<FrameTimer> (*this);
+    return true;
+}
+
+void TorvoHostProgram::updatePreviewFrame (const torvo::FrameInformation& frame)
+{
+    const auto rendered = updateFrame (frame);
+    const auto lines = grades->getStatusLines();
+
+    if (rendered || lines != shownStatusLines || frame.frameNumber == 0)
+    {
+        preview->show (rendered ? renderer->getResult() : graphics::reference::FloatImage(), lines);
+        shownStatusLines = lines;
+    }
+}
+
 void TorvoHostProgram::unloadAll()
 {
-    // Devices first: their code lives in the plug-ins.
+    frameTimer.reset();
+    preview.reset();
+
+    // Elements, then graphics, then devices: the elements render with the
+    // context and follow the devices, and all their code lives in the plug-ins.
+    if (grades != nullptr)
+        grades->unloadAll();
+
+    grades.reset();
+
+    if (renderer != nullptr && renderer->getGraphics() != nullptr)
+        for (auto& plugin : plugins)
+            plugin->getLibrary().deinitializeGraphicsPlugin();
+
+    if (devices != nullptr)
+        devices->getEngine().setGraphics (nullptr);
+
+    renderer.reset();
+
     if (devices != nullptr)
         devices->destroyAll();
 

@@ -5,11 +5,6 @@
 namespace codedimages
 {
 
-bool areSupported()
-{
-    return true;
-}
-
 juce::Result decode (const juce::MemoryBlock& bytes, graphics::reference::FloatImage& image)
 {
     if (codecs::isPng (bytes))
