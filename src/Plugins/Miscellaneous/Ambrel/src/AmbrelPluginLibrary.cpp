@@ -36,9 +36,10 @@ srcLibrary::srcLibrary()
 srcLibrary::~srcLibrary()
 {
     // Removing a class deletes its class object, which clears its instance pointer.
-    for (auto* className : { "AmbrelColorTextureModifier", "AmbrelDeviceSelector", "AmbrelDeviceFactory", "AmbrelDeviceIdentifier", "AmbrelDevice",
-                             "AmbrelControlEventListener", "AmbrelSessionIdentifier", "AmbrelLutIdentifier",
-                             "AmbrelCdlIdentifier", "AmbrelLutInfo", "AmbrelCdlData", "AmbrelColorModifier" })
+    for (auto* className : { "AmbrelColorTextureModifier", "AmbrelDeviceSelector", "AmbrelDeviceFactory",
+                             "AmbrelDeviceIdentifier", "AmbrelDevice", "AmbrelControlEventListener",
+                             "AmbrelSessionIdentifier", "AmbrelLutIdentifier", "AmbrelCdlIdentifier",
+                             "AmbrelLutInfo", "AmbrelCdlData", "AmbrelColorModifier" })
         removeClass (className);
 }
 

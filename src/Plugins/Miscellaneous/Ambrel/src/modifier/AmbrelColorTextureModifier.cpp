@@ -11,11 +11,6 @@ namespace
     {
         return name == "slope" || name == "offset" || name == "power" || name == "saturation";
     }
-
-    graphics::Vector4dComponents toComponents (const graphics::Vector4d& v)
-    {
-        return v.get();
-    }
 }
 
 //==============================================================================
@@ -157,9 +152,9 @@ void AmbrelColorTextureModifier::setShaderParameters()
 {
     auto& shader = getShader();
     const auto silent = tav::ChangeCallback::none();
-    shader.offset.set (toComponents (offset), silent);
-    shader.power.set (toComponents (power), silent);
-    shader.slope.set (toComponents (slope), silent);
+    shader.offset.set (offset.get(), silent);
+    shader.power.set (power.get(), silent);
+    shader.slope.set (slope.get(), silent);
     shader.saturation.set (saturation.get(), silent);
 
     // Without a LUT there is nothing else to apply than the CDL.

@@ -18,7 +18,7 @@ namespace
         return c != nullptr && object.isInstanceOf (c);
     }
 
-    /** The values of a CDL notification, in the single precision the shader has. */
+    /** The values of a CDL notification. */
     CdlValues readCdlData (const AmbrelCdlData& data)
     {
         CdlValues cdl;
@@ -27,9 +27,9 @@ namespace
 
         for (size_t v = 0; v < 3; ++v)
         {
-            targets[v][0] = (float) vectors[v]->x;
-            targets[v][1] = (float) vectors[v]->y;
-            targets[v][2] = (float) vectors[v]->z;
+            targets[v][0] = vectors[v]->x;
+            targets[v][1] = vectors[v]->y;
+            targets[v][2] = vectors[v]->z;
         }
 
         cdl.saturation = data.saturation.get();
@@ -82,6 +82,7 @@ void AmbrelColorTextureModifier::detachFromDevice()
 //==============================================================================
 void AmbrelColorTextureModifier::applyCdlValues (const CdlValues& cdl)
 {
+    // The shader computes in single precision; the shown values say so.
     const auto notify = tav::ChangeCallback::notify();
     const auto toFloat = [] (double v) { return (double) (float) v; };
     const auto& s = cdl.slope;
