@@ -118,7 +118,8 @@ TEST_F (ElementFixture, AClientThatLeavesInTheMiddleOfASetLutChangesNothing)
     const auto graded = render (*element, input);
     const auto stored = element->lutUpdateCounter.get();
 
-    const auto& floats = ref::Lut3d (3).getRgbaFloats();
+    const ref::Lut3d identity (3);
+    const auto& floats = identity.getRgbaFloats();
     const auto frame = encodeFrame (makeDocument ({ { "command", "setLUT" }, { "protocol", "grading" },
                                                     { "channels", juce::Array<juce::var> { "channel-1" } }, { "size", 3 },
                                                     { "data", juce::MemoryBlock (floats.data(), floats.size() * sizeof (float)) } }));
