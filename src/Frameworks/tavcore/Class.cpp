@@ -119,6 +119,7 @@ std::unique_ptr<Object> Class::createObject() const
 
     auto r = applyDefaults (*object);
     jassertquiet (r.wasOk()); // a class's own defaults must fit its members
+    object->setObjectInitialized();
     return object;
 }
 

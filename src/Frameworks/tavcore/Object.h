@@ -88,6 +88,15 @@ public:
     void sendChangeNotification();
 
     //==============================================================================
+    /** True once the object has been made by its class and given its declared
+        defaults (Class::createObject); until then, code that reacts to its
+        own variables (status texts, derived values) holds back. */
+    bool isObjectInitialized() const noexcept     { return initialized; }
+
+    /** Marks the object as made and given its defaults. */
+    void setObjectInitialized() noexcept          { initialized = true; }
+
+    //==============================================================================
     /** A token that lives exactly as long as the object; weak pointers hold it. */
     std::weak_ptr<Object*> getLifetimeToken() const { return lifetimeToken; }
 
@@ -100,6 +109,7 @@ protected:
 
 private:
     Object* parent = nullptr;
+    bool initialized = false;
     struct NamedMember
     {
         Object* object;

@@ -40,6 +40,9 @@ public:
     /** The printed identifier of the wanted device (empty: the first one). */
     tav::String& getDeviceName() noexcept         { return deviceName; }
 
+    /** The printed identifier of the wanted device (empty: the first one). */
+    const tav::String& getDeviceName() const noexcept   { return deviceName; }
+
 private:
     tav::String remoteHost;
     tav::PositiveInteger remotePort;

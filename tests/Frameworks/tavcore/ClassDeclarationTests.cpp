@@ -193,3 +193,13 @@ INSTANTIATE_TEST_SUITE_P (Mismatches, MismatchedClass, testing::Values (
                    "TestShortVector declares 4 member variables, but its object holds 3" },
     MismatchCase { "TestShapeOfSwappedVector", &makeDirectly<ShapeOfSwappedVector>,
                    "TestSwappedVector member variable 0 (Real \"x\"): the object holds \"y\" there" }));
+
+TEST_F (ClassDeclarations, OnlyObjectsMadeByTheirClassCountAsInitialized)
+{
+    const auto made = tav::Library::getRootLibrary().createObject ("TestVector4");
+    ASSERT_NE (made, nullptr);
+    EXPECT_TRUE (made->isObjectInitialized());
+
+    Vector4 built;
+    EXPECT_FALSE (built.isObjectInitialized());
+}

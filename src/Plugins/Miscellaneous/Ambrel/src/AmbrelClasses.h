@@ -6,6 +6,8 @@ namespace torvo
 {
 
 class AmbrelCdlData;
+class AmbrelColorModifier;
+class AmbrelColorTextureModifier;
 class AmbrelDevice;
 class AmbrelDeviceFactory;
 class AmbrelLutInfo;
@@ -16,6 +18,16 @@ class AmbrelLutInfo;
 // object, which the code uses for type tests and to name value classes. The
 // destructors are defined beside the constructors, where the object types
 // are complete.
+
+//==============================================================================
+/** "AmbrelColorModifier": the grade's shader parameters, with the shader
+    text (carried LZ4-packed) as its "shaderSourceCode". */
+class AmbrelColorModifierClass : public tav::ClassOf<AmbrelColorModifier>
+{
+public:
+    AmbrelColorModifierClass();
+    ~AmbrelColorModifierClass() override;
+};
 
 //==============================================================================
 /** "AmbrelCdlData": slope, offset, power and saturation, with the neutral
@@ -65,6 +77,15 @@ class AmbrelDeviceFactoryClass : public tav::ClassOf<AmbrelDeviceFactory>
 public:
     AmbrelDeviceFactoryClass();
     ~AmbrelDeviceFactoryClass() override;
+};
+
+//==============================================================================
+/** "AmbrelColorTextureModifier": the element, with its eleven variables. */
+class AmbrelColorTextureModifierClass : public tav::ClassOf<AmbrelColorTextureModifier>
+{
+public:
+    AmbrelColorTextureModifierClass();
+    ~AmbrelColorTextureModifierClass() override;
 };
 
 } // namespace torvo

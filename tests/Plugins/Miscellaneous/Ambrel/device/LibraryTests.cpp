@@ -21,9 +21,18 @@ TEST_F (AmbrelLibrary, RegistersItsClassesInOrderEachReachableThroughItsInstance
     for (auto* c : library->getClasses())
         names.add (c->getName());
 
-    EXPECT_EQ (names, juce::StringArray ({ "AmbrelCdlData", "AmbrelLutInfo", "AmbrelCdlIdentifier", "AmbrelLutIdentifier",
-                                           "AmbrelSessionIdentifier", "AmbrelControlEventListener", "AmbrelDevice",
-                                           "AmbrelDeviceIdentifier", "AmbrelDeviceFactory", "AmbrelDeviceSelector" }));
+    EXPECT_EQ (names, juce::StringArray ({ "AmbrelColorModifier", "AmbrelCdlData", "AmbrelLutInfo", "AmbrelCdlIdentifier",
+                                           "AmbrelLutIdentifier", "AmbrelSessionIdentifier", "AmbrelControlEventListener",
+                                           "AmbrelDevice", "AmbrelDeviceIdentifier", "AmbrelDeviceFactory",
+                                           "AmbrelDeviceSelector", "AmbrelColorTextureModifier" }));
+
+    juce::StringArray bases;
+
+    for (auto* c : library->getClasses())
+        bases.add (c->getBaseClass() != nullptr ? c->getBaseClass()->getName() : juce::String());
+
+    EXPECT_EQ (bases[0], "ColorModifier");
+    EXPECT_EQ (bases[11], "ColorTextureModifier(AmbrelColorModifier)");
 
     EXPECT_EQ (torvo::AmbrelCdlDataClass::instance, library->findClass ("AmbrelCdlData"));
     EXPECT_EQ (torvo::AmbrelLutInfoClass::instance, library->findClass ("AmbrelLutInfo"));
