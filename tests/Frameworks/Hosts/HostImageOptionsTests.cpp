@@ -60,7 +60,7 @@ TEST (TorvoHostImageOptions, AnUnreadableInputEndsTheHostWithCodeOne)
         << result.output;
 }
 
-TEST (TorvoHostImageOptions, WritesTheInputToTheOutputAtStart)
+TEST (TorvoHostImageOptions, WithoutGradesTheInputIsWrittenUnchanged)
 {
     const TemporaryFolder folder;
     const auto input = folder.get().getChildFile ("in.pfm");
@@ -70,7 +70,7 @@ TEST (TorvoHostImageOptions, WritesTheInputToTheOutputAtStart)
     ASSERT_TRUE (imagefiles::write (input, image));
 
     const auto console = runHostUntilWritten ({ "--input=" + input.getFullPathName(), "--output=" + output.getFullPathName(),
-                                                "--grade=Main", "--rendering-gamma=2.4" }, output);
+                                                "--rendering-gamma=2.4" }, output);
     EXPECT_TRUE (console.contains ("Image: " + input.getFullPathName() + " (3x2)")) << console;
 
     FloatImage written;
