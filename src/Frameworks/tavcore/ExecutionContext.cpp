@@ -46,6 +46,31 @@ void ExecutionContext::sendMessage (MessageLevel level, const juce::String& text
         view->messageReceived (message);
 }
 
+bool ExecutionContext::askQuestion (const juce::String& question, const juce::String& firstAnswer,
+                                    const juce::String& secondAnswer, std::function<void (bool)> completion,
+                                    const juce::String& extraText)
+{
+    auto answer = false;
+
+    {
+        const juce::ScopedLock sl (lock);
+
+        for (auto& view : views)
+        {
+            if (const auto given = view->askQuestion (question, firstAnswer, secondAnswer, extraText))
+            {
+                answer = *given;
+                break;
+            }
+        }
+    }
+
+    if (completion != nullptr)
+        completion (answer);
+
+    return answer;
+}
+
 void ExecutionContext::addView (std::unique_ptr<ExecutionContextView> view)
 {
     const juce::ScopedLock sl (lock);

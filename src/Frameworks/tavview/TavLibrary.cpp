@@ -1,13 +1,18 @@
 #include "tavview/TavLibrary.h"
 
+#include "tavview/DestroyObjectCommand.h"
 #include "tavview/MainWindow.h"
+#include "tavview/ObjectMenu.h"
+#include "tavview/ObjectOwnedVectorEditor.h"
 #include "tavview/PelloThread.h"
 #include "tavview/SimpleOkButtonMainView.h"
 #include "tavview/SoftwareVersionMainTitleBar.h"
 #include "tavview/SplitLayout.h"
 #include "tavview/StackLayout.h"
 #include "tavview/ValueEditors.h"
+#include "tavview/SetColorLabelItemCommand.h"
 #include "tavview/VariablesEditor.h"
+#include "tavview/WeakPointerContextualEditor.h"
 
 #include <tavcore/ClassOf.h>
 
@@ -78,7 +83,7 @@ std::unique_ptr<::tav::Library> createTavLibrary()
     library->addClass ("SimpleOkButtonMainView", makeClass<SimpleOkButtonMainView> ("Widget"));
     library->addClass ("SoftwareVersionMainTitleBar", makeClass<SoftwareVersionMainTitleBar> ("Widget"));
 
-    library->addClass ("ValueWidget", makeAbstractClass ("Widget"));
+    library->addClass ("ValueWidget", std::make_unique<::tav::TemplateClass> ("Widget"));
     library->addClass ("StringEditor", makeClass<TextValueEditor> ("ValueWidget"));
     library->addClass ("RealEditor", makeClass<NumberValueEditor> ("ValueWidget"));
     library->addClass ("PositiveIntegerEditor", makeClass<WholeNumberValueEditor> ("ValueWidget"));
@@ -86,6 +91,19 @@ std::unique_ptr<::tav::Library> createTavLibrary()
     library->addClass ("EnumerationEditor", makeClass<EnumerationValueEditor> ("ValueWidget"));
     library->addClass ("FilePathEditor", makeClass<FilePathValueEditor> ("ValueWidget"));
     library->addClass ("VariablesEditor", makeClass<VariablesEditor> ("ValueWidget"));
+    library->addClass ("WeakPointerContextualEditor", makeClass<WeakPointerContextualEditor> ("ValueWidget", { { "String", "editorClass", "" } }));
+    library->addClass ("Table", makeClass<Table> ("ValueWidget", { { "ObjectWeakPointer", "selection", "" } }));
+    library->addClass ("ObjectTableRow", makeClass<ObjectTableRow> ("ValueWidget"));
+    library->addClass ("ItemTableRow", makeClass<ItemTableRow> ("ObjectTableRow"));
+    library->addClass ("ObjectOwnedVectorEditor", makeClass<ObjectOwnedVectorEditor> ("ValueWidget"));
+
+    library->addClass ("ObjectMenu", makeClass<ObjectMenu> ("Object"));
+    library->addClass ("AbstractCommand", makeAbstractClass ("Object"));
+    library->addClass ("SecretCommand", makeAbstractClass ("AbstractCommand"));
+    library->addClass ("ObjectCommand", makeClass<ObjectCommand> ("AbstractCommand", { { "Boolean", "enabled", "true" } }));
+    library->addClass ("Command", std::make_unique<::tav::TemplateClass> ("ObjectCommand"));
+    library->addClass ("SetColorLabelItemCommand", makeClass<SetColorLabelItemCommand> ("ObjectCommand"));
+    library->addClass ("DestroyObjectCommand", makeClass<DestroyObjectCommand> ("ObjectCommand"));
 
     return library;
 }
