@@ -14,7 +14,8 @@ class ObjectMenu;
     One row of a table: it shows one item of the table's list, its target.
 
     The table makes its rows by class: for items of class C the class
-    registered as "CTableRow" (looked up from C through its bases), else
+    registered as "CTableRow" (looked up from C through its bases, short of
+    the root class), else
     ItemTableRow. A row shows the item's "name" member when it has a text
     one, else the item's class name; subclasses draw more.
 */

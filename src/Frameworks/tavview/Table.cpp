@@ -35,7 +35,9 @@ const ::tav::Class* Table::findRowClass (const ::tav::Class* itemClass)
 {
     const auto& root = ::tav::Library::getRootLibrary();
 
-    for (auto* c = itemClass; c != nullptr; c = c->getBaseClass())
+    // The root class "Object" is no item class: "ObjectTableRow" is the base
+    // of all rows, not the row of plain objects.
+    for (auto* c = itemClass; c != nullptr && c->getBaseClass() != nullptr; c = c->getBaseClass())
         if (auto* rowClass = root.findClass (c->getName() + "TableRow"))
             return rowClass;
 

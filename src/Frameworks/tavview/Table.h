@@ -54,7 +54,8 @@ public:
     juce::ListBox& getListBox() noexcept          { return listBox; }
 
     /** The row class for items of a class: "<ItemClass>TableRow" from the
-        item's class through its bases, else "ItemTableRow". */
+        item's class through its bases (the root class excepted), else
+        "ItemTableRow". */
     static const ::tav::Class* findRowClass (const ::tav::Class* itemClass);
 
     /** Opens the menu of a row, as a right-click does. */

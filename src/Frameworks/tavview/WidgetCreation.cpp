@@ -43,7 +43,7 @@ const ::tav::Class* findDefaultEditorClass (const ::tav::Class* objectClass)
 {
     const auto& root = ::tav::Library::getRootLibrary();
 
-    for (auto* c = objectClass; c != nullptr; c = c->getBaseClass())
+    for (auto* c = objectClass; c != nullptr && c->getBaseClass() != nullptr; c = c->getBaseClass())
         if (auto* editorClass = root.findClass (c->getName() + "Editor"))
             return editorClass;
 

@@ -41,7 +41,8 @@ std::unique_ptr<ValueWidget> createValueWidget (const ::tav::Class* widgetClass,
 /** The class of the editor that shows objects of a class when nobody asks
     for another: the class registered as the object's class name followed by
     "Editor" ("StringEditor", "TorvoNetConfigurationEditor"), looked up from
-    the object's class through its base classes, and "VariablesEditor",
+    the object's class through its base classes short of the root class
+    "Object", and "VariablesEditor",
     which shows the member variables, for every other object. */
 const ::tav::Class* findDefaultEditorClass (const ::tav::Class* objectClass);
 

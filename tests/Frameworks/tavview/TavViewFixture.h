@@ -6,6 +6,7 @@
 #include <tavcore/Boolean.h>
 #include <tavcore/ClassOf.h>
 #include <tavcore/Enumeration.h>
+#include <tavcore/ObjectOwnedVector.h>
 #include <tavcore/PositiveInteger.h>
 #include <tavcore/Program.h>
 #include <tavcore/RecordingExecutionContextView.h>
@@ -65,6 +66,58 @@ public:
     }
 };
 
+/** An item of a list, as a configured application is. */
+class Application : public tav::Object
+{
+public:
+    Application()
+    {
+        addMemberVariableObject (name, "name");
+        addMemberVariableObject (colorLabel, "colorLabel");
+    }
+
+    juce::String getClassName() const override    { return "TestApplication"; }
+
+    tav::String name, colorLabel;
+};
+
+class ApplicationClass : public tav::ClassOf<Application>
+{
+public:
+    ApplicationClass() : ClassOf ("Object")
+    {
+        auto& context = tav::ExecutionContext::get();
+        addMemberVariable (context, "String", "name", false, { { "default", tav::State ("new", true) } });
+        addMemberVariable (context, "String", "colorLabel", false, {});
+    }
+};
+
+/** A list of applications named as given. */
+inline std::unique_ptr<tav::ObjectOwnedVector<Application>> makeApplications (const juce::StringArray& names)
+{
+    auto list = std::make_unique<tav::ObjectOwnedVector<Application>> ("TestApplication");
+
+    for (auto& n : names)
+    {
+        auto application = std::make_unique<Application>();
+        application->name.set (n, tav::ChangeCallback::none());
+        list->append (std::move (application), tav::ChangeCallback::none());
+    }
+
+    return list;
+}
+
+/** The names of a list's applications, in order. */
+inline juce::StringArray namesOf (const tav::ObjectOwnedVector<Application>& list)
+{
+    juce::StringArray names;
+
+    for (size_t i = 0; i < list.size(); ++i)
+        names.add (list.get (i)->name.get());
+
+    return names;
+}
+
 /** Counts the change notifications of an object and of its members. */
 class ChangeCounter : public tav::ChangeListener
 {
@@ -104,6 +157,7 @@ protected:
         library->addClass ("TestColour", std::make_unique<tav::EnumerationClassOf<Colour>> (
                                              std::initializer_list<tav::Enumerator> { { "red", 1 }, { "green", 2 }, { "blue", 3 } }));
         library->addClass ("TestSettings", std::make_unique<SettingsClass>());
+        library->addClass ("TestApplication", std::make_unique<ApplicationClass>());
         testLibrary = library.get();
         tav::Library::getRootLibrary().addLibrary (std::move (library));
     }
