@@ -22,6 +22,11 @@ ExecutionContext& ExecutionContext::get()
     return currentContext != nullptr ? *currentContext : getThreadDefaultContext();
 }
 
+ExecutionContext& ExecutionContext::getThreadDefault()
+{
+    return getThreadDefaultContext();
+}
+
 void ExecutionContext::information (const juce::String& text, const Object* object)
 {
     sendMessage (MessageLevel::information, text, object);

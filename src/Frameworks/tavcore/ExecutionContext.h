@@ -71,6 +71,10 @@ public:
     /** The calling thread's current context. */
     static ExecutionContext& get();
 
+    /** The calling thread's own context: the one get() gives where no
+        ScopedCurrent is active, as in a GUI's event callbacks. */
+    static ExecutionContext& getThreadDefault();
+
     /** Sends an information message to every view. */
     void information (const juce::String& text, const Object* object = nullptr);
 

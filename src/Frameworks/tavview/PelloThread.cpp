@@ -1,5 +1,6 @@
 #include "tavview/PelloThread.h"
 
+#include "tavview/DialogExecutionContextView.h"
 #include "tavview/WidgetCreation.h"
 
 #include <atomic>
@@ -77,6 +78,7 @@ void PelloThread::timerCallback()
 bool PelloThread::tavThreadStarted()
 {
     repaintPump = WineRepaintPump::createIfNeeded();
+    attachDialogs();
 
     const auto serviceClass = getClassAttributeText ("service");
 
@@ -103,7 +105,32 @@ void PelloThread::tavThreadStopped()
             getExecutionContext().warning ("The GUI settings were not saved: " + saved.getErrorMessage());
 
     service = nullptr;
+    detachDialogs();
     repaintPump = nullptr;
+}
+
+void PelloThread::attachDialogs()
+{
+    if (! dialogViews.empty())
+        return;
+
+    auto* program = getProgram();
+    const auto title = program != nullptr ? program->getVersion().getName() : getThreadName();
+
+    for (auto* context : { &getExecutionContext(), &::tav::ExecutionContext::getThreadDefault() })
+    {
+        auto view = std::make_unique<DialogExecutionContextView> (title);
+        dialogViews.emplace_back (context, view.get());
+        context->addView (std::move (view));
+    }
+}
+
+void PelloThread::detachDialogs()
+{
+    for (auto [context, view] : dialogViews)
+        context->removeView (view);
+
+    dialogViews.clear();
 }
 
 bool PelloThread::createMainWindowsIfNeeded()

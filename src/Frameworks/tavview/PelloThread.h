@@ -8,6 +8,7 @@
 #include <tavcore/Thread.h>
 
 #include <memory>
+#include <vector>
 
 namespace gui::tav
 {
@@ -56,9 +57,11 @@ public:
     ::tav::Program* getProgram() const noexcept;
 
 protected:
-    /** Called on the message thread when the thread starts: creates the
-        service and loads its configuration. Overrides call this first and
-        give up when it returns false. */
+    /** Called on the message thread when the thread starts: shows the
+        errors and questions of this thread's context and of the message
+        thread's own in dialogs, creates the service and loads its
+        configuration. Overrides call this first and give up when it returns
+        false. */
     virtual bool tavThreadStarted();
 
     /** Called on the message thread when the thread stops: closes the
@@ -73,7 +76,11 @@ private:
     void timerCallback() override;
     juce::String getClassAttributeText (const juce::String& attributeName) const;
 
+    void attachDialogs();
+    void detachDialogs();
+
     std::unique_ptr<WineRepaintPump> repaintPump;
+    std::vector<std::pair<::tav::ExecutionContext*, ::tav::ExecutionContextView*>> dialogViews;
     std::unique_ptr<PelloService> service;
     std::unique_ptr<TopWindow> mainWindow;
 };
