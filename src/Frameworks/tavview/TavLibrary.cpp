@@ -1,6 +1,7 @@
 #include "tavview/TavLibrary.h"
 
 #include "tavview/DestroyObjectCommand.h"
+#include "tavview/DropDownValueButtonWidget.h"
 #include "tavview/MainWindow.h"
 #include "tavview/ObjectMenu.h"
 #include "tavview/ObjectOwnedVectorEditor.h"
@@ -96,6 +97,9 @@ std::unique_ptr<::tav::Library> createTavLibrary()
     library->addClass ("ObjectTableRow", makeClass<ObjectTableRow> ("ValueWidget"));
     library->addClass ("ItemTableRow", makeClass<ItemTableRow> ("ObjectTableRow"));
     library->addClass ("ObjectOwnedVectorEditor", makeClass<ObjectOwnedVectorEditor> ("ValueWidget"));
+
+    library->addClass ("DropDownButtonWidget", makeClass<DropDownButtonWidget> ("ValueWidget"));
+    library->addClass ("DropDownValueButtonWidget", makeClass<DropDownValueButtonWidget> ("DropDownButtonWidget"));
 
     library->addClass ("ObjectMenu", makeClass<ObjectMenu> ("Object"));
     library->addClass ("AbstractCommand", makeAbstractClass ("Object"));

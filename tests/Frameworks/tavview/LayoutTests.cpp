@@ -108,9 +108,7 @@ TEST_F (Layouts, DraggingTheDividerMovesTheRatio)
     split.setSecond (fixed (0, 0));
     split.setSize (406, 300);
 
-    auto source = juce::Desktop::getInstance().getMainMouseSource();
-    const juce::MouseEvent drag (source, { 103.0f, 10.0f }, {}, 1.0f, 0, 0, 0, 0, &split, &split,
-                                 juce::Time::getCurrentTime(), { 203.0f, 10.0f }, juce::Time::getCurrentTime(), 1, false);
+    auto drag = makeMouseEvent (split, { 103.0f, 10.0f });
     split.mouseDrag (drag);
 
     EXPECT_NEAR (split.getRatio(), 0.25, 1e-9);
