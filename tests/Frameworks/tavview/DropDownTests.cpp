@@ -9,30 +9,6 @@ using namespace tavviewtest;
 namespace
 {
 
-/** The top-level window of an open popup menu, or nullptr. */
-juce::Component* findMenuWindow()
-{
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* c = desktop.getComponent (i); c->getName() == "menu" && c->isShowing())
-            return c;
-
-    return nullptr;
-}
-
-class ButtonWindow : public juce::DocumentWindow
-{
-public:
-    explicit ButtonWindow (juce::Component& content)
-        : juce::DocumentWindow ("tavview button", juce::Colour (0xff2b2f36), 0)
-    {
-        setContentNonOwned (&content, false);
-        setBounds (40, 40, 160, 28);
-        setVisible (true);
-    }
-};
-
 class DropDowns : public TavViewFixture
 {
 protected:
@@ -44,7 +20,7 @@ protected:
         button.reset (dynamic_cast<gui::tav::DropDownValueButtonWidget*> (gui::tav::createValueWidget (buttonClass, colour, nullptr).release()));
         ASSERT_NE (button, nullptr);
         button->callInitializeWidget();
-        window = std::make_unique<ButtonWindow> (*button);
+        window = std::make_unique<ContentWindow> ("tavview button", *button, juce::Rectangle<int> (40, 40, 160, 28));
         ASSERT_TRUE (dispatchUntil ([&] { return window->isShowing(); }));
     }
 
@@ -59,7 +35,7 @@ protected:
 
     Colour colour;
     std::unique_ptr<gui::tav::DropDownValueButtonWidget> button;
-    std::unique_ptr<ButtonWindow> window;
+    std::unique_ptr<ContentWindow> window;
 };
 
 } // namespace

@@ -57,18 +57,6 @@ juce::StringArray textsOf (const juce::PopupMenu& menu)
     return texts;
 }
 
-/** The top-level window of an open popup menu, or nullptr. */
-juce::Component* findMenuWindow()
-{
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* c = desktop.getComponent (i); c->getName() == "menu" && c->isShowing())
-            return c;
-
-    return nullptr;
-}
-
 /** A menu of the three commands a row menu might hold. */
 class RowMenu : public gui::tav::Menu<Application>
 {

@@ -18,18 +18,6 @@ public:
     juce::String getClassName() const override    { return "TestApplicationTableRow"; }
 };
 
-class ListWindow : public juce::DocumentWindow
-{
-public:
-    explicit ListWindow (juce::Component& content)
-        : juce::DocumentWindow ("tavview list", juce::Colours::black, 0)
-    {
-        setContentNonOwned (&content, false);
-        setBounds (40, 40, 320, 300);
-        setVisible (true);
-    }
-};
-
 class Tables : public TavViewFixture
 {
 protected:
@@ -42,7 +30,7 @@ protected:
         editor.reset (dynamic_cast<gui::tav::ObjectOwnedVectorEditor*> (gui::tav::createValueWidget (editorClass, *list, nullptr).release()));
         ASSERT_NE (editor, nullptr);
         editor->callInitializeWidget();
-        window = std::make_unique<ListWindow> (*editor);
+        window = std::make_unique<ContentWindow> ("tavview list", *editor, juce::Rectangle<int> (40, 40, 320, 300));
         ASSERT_TRUE (dispatchUntil ([&] { return table().getRowWidget (0) != nullptr; })) << "no row shown";
     }
 
@@ -68,7 +56,7 @@ protected:
 
     std::unique_ptr<tav::ObjectOwnedVector<Application>> list;
     std::unique_ptr<gui::tav::ObjectOwnedVectorEditor> editor;
-    std::unique_ptr<ListWindow> window;
+    std::unique_ptr<ContentWindow> window;
 };
 
 } // namespace

@@ -185,6 +185,31 @@ protected:
     tav::Library* testLibrary = nullptr;
 };
 
+/** A plain window showing a component (not owned) at the given bounds. */
+class ContentWindow : public juce::DocumentWindow
+{
+public:
+    ContentWindow (const juce::String& title, juce::Component& content, juce::Rectangle<int> bounds)
+        : juce::DocumentWindow (title, juce::Colour (0xff2b2f36), 0)
+    {
+        setContentNonOwned (&content, false);
+        setBounds (bounds);
+        setVisible (true);
+    }
+};
+
+/** The top-level window of an open popup menu, or nullptr. */
+inline juce::Component* findMenuWindow()
+{
+    auto& desktop = juce::Desktop::getInstance();
+
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (auto* c = desktop.getComponent (i); c->getName() == "menu" && c->isShowing())
+            return c;
+
+    return nullptr;
+}
+
 /** Writes a component's picture where the test leaves its artefacts. */
 inline bool saveScreenshot (juce::Component& component, const juce::String& fileName)
 {

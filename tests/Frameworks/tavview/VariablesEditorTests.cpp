@@ -10,18 +10,6 @@ using namespace tavviewtest;
 namespace
 {
 
-class EditorWindow : public juce::DocumentWindow
-{
-public:
-    explicit EditorWindow (juce::Component& content)
-        : juce::DocumentWindow ("tavview editor", juce::Colours::black, 0)
-    {
-        setContentNonOwned (&content, false);
-        setBounds (40, 40, 480, 240);
-        setVisible (true);
-    }
-};
-
 class VariablesEditors : public TavViewFixture
 {
 protected:
@@ -33,7 +21,7 @@ protected:
         editor.reset (dynamic_cast<gui::tav::VariablesEditor*> (gui::tav::createDefaultEditor (*settings, nullptr).release()));
         ASSERT_NE (editor, nullptr);
         editor->callInitializeWidget();
-        window = std::make_unique<EditorWindow> (*editor);
+        window = std::make_unique<ContentWindow> ("tavview editor", *editor, juce::Rectangle<int> (40, 40, 480, 240));
         ASSERT_TRUE (dispatchUntil ([&] { return window->isShowing(); }));
     }
 
@@ -66,7 +54,7 @@ protected:
 
     std::unique_ptr<Settings> settings;
     std::unique_ptr<gui::tav::VariablesEditor> editor;
-    std::unique_ptr<EditorWindow> window;
+    std::unique_ptr<ContentWindow> window;
 };
 
 } // namespace
