@@ -10,6 +10,12 @@ using namespace tavviewtest;
 namespace
 {
 
+#if JUCE_DEBUG
+constexpr bool debugBuild = true;
+#else
+constexpr bool debugBuild = false;
+#endif
+
 /** A command that counts how often it was performed. */
 class CountingCommand : public gui::tav::Command<Application>
 {
@@ -139,7 +145,6 @@ TEST_F (Menus, AShownMenuSkipsItsGreyedOutEntryWhenChosenByKeyboard)
 TEST_F (Menus, SecretEntriesShowWithShiftHeldOrInADebugBuildWithItsSwitchOn)
 {
     struct Case { bool debugSwitch; bool shift; bool shown; };
-    const bool debugBuild = JUCE_DEBUG != 0;
 
     for (const auto& c : { Case { false, false, false },
                            Case { false, true, true },
