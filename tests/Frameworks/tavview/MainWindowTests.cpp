@@ -1,6 +1,7 @@
 #include "MessageRecorder.h"
 #include "TavViewFixture.h"
 
+#include <tavview/DropDownButtonWidget.h>
 #include <tavview/MainWindow.h>
 #include <tavview/PelloThread.h>
 #include <tavview/SimpleOkButtonMainView.h>
@@ -86,10 +87,20 @@ protected:
     }
 };
 
+// A title bar with the one button a configurator puts there.
 class TestTitleBar : public gui::tav::SoftwareVersionMainTitleBar
 {
 public:
     juce::String getClassName() const override    { return "TestTitleBar"; }
+
+protected:
+    void populateLeftPart (gui::tav::StackLayout& layout) override
+    {
+        auto button = gui::tav::createWidget (tav::Library::getRootLibrary().findClass ("DropDownButtonWidget"), nullptr, this);
+        static_cast<gui::tav::DropDownButtonWidget&> (*button).updateDisplay ("home.svg", {});
+        button->setFlat (true, tav::ChangeCallback::notify());
+        layout.addWidget (std::move (button), tav::ChangeCallback::notify());
+    }
 };
 
 template <class Type>
@@ -142,6 +153,11 @@ TEST_F (MainWindows, TheGuiThreadBuildsTheMainWindowByClassNameCentredAtTheAsked
     ASSERT_NE (editor, nullptr);
     EXPECT_EQ (editor->getTarget(), &thread.settings);
     EXPECT_EQ (gui::tav::SoftwareVersionMainTitleBar::getSoftwareVersionText(), "Tav View Test 1.2.3");
+    auto& leftPart = static_cast<TestTitleBar*> (view->getTitleBar())->getLeftPart();
+    ASSERT_EQ (leftPart.getNumWidgets(), 1u);
+    auto* homeButton = leftPart.getWidget (0);
+    EXPECT_TRUE (homeButton->isShowing());
+    EXPECT_EQ (homeButton->getWidth(), homeButton->getDefaultWidth()) << "packed at its own width";
 
     const auto display = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay()->userArea;
     const auto expected = display.withSizeKeepingCentre (640, 360);
