@@ -9,18 +9,6 @@ using namespace tavviewtest;
 namespace
 {
 
-/** The open dialog, or nullptr. */
-juce::AlertWindow* findDialog()
-{
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* dialog = dynamic_cast<juce::AlertWindow*> (desktop.getComponent (i)); dialog != nullptr && dialog->isShowing())
-            return dialog;
-
-    return nullptr;
-}
-
 /** Clicks a dialog's button as a person would, and says whether it had one. */
 bool clickButton (juce::AlertWindow& dialog, const juce::String& text)
 {

@@ -181,6 +181,21 @@ TEST_F (MainWindows, TheGuiThreadBuildsTheMainWindowByClassNameCentredAtTheAsked
     EXPECT_EQ (thread.events, juce::StringArray ({ "load on the message thread: yes", "save: loaded" }));
 }
 
+TEST_F (MainWindows, WhileTheGuiRunsErrorsOfTheMessageThreadShowInDialogs)
+{
+    ASSERT_TRUE (thread.startTavThread (true));
+    tav::ExecutionContext::get().error ("\"notepad.exe\" is not an absolute path");     // as a menu's action reports
+    ASSERT_TRUE (dispatchUntil ([] { return findDialog() != nullptr; })) << "no dialog";
+    EXPECT_EQ (findDialog()->getName(), "Tav View Test") << "the program names the dialog";
+    findDialog()->exitModalState (0);
+    ASSERT_TRUE (dispatchUntil ([] { return findDialog() == nullptr; }));
+
+    EXPECT_TRUE (thread.stopTavThread (1000));
+    tav::ExecutionContext::get().error ("after the GUI");
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    EXPECT_EQ (findDialog(), nullptr) << "the dialogs outlived the GUI thread";
+}
+
 TEST_F (MainWindows, AMainWindowClassThatNamesAnUnknownViewLeavesTheWindowEmptyAndSaysSo)
 {
     testLibrary->removeClass ("TestMainWindow");

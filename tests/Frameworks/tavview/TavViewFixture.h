@@ -210,6 +210,18 @@ inline juce::Component* findMenuWindow()
     return nullptr;
 }
 
+/** The open dialog, or nullptr. */
+inline juce::AlertWindow* findDialog()
+{
+    auto& desktop = juce::Desktop::getInstance();
+
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (auto* dialog = dynamic_cast<juce::AlertWindow*> (desktop.getComponent (i)); dialog != nullptr && dialog->isShowing())
+            return dialog;
+
+    return nullptr;
+}
+
 /** Writes a component's picture where the test leaves its artefacts. */
 inline bool saveScreenshot (juce::Component& component, const juce::String& fileName)
 {
