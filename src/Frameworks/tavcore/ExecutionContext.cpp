@@ -22,6 +22,11 @@ ExecutionContext& ExecutionContext::get()
     return currentContext != nullptr ? *currentContext : getThreadDefaultContext();
 }
 
+ExecutionContext& ExecutionContext::getThreadDefault()
+{
+    return getThreadDefaultContext();
+}
+
 void ExecutionContext::information (const juce::String& text, const Object* object)
 {
     sendMessage (MessageLevel::information, text, object);
@@ -44,6 +49,31 @@ void ExecutionContext::sendMessage (MessageLevel level, const juce::String& text
 
     for (auto& view : views)
         view->messageReceived (message);
+}
+
+bool ExecutionContext::askQuestion (const juce::String& question, const juce::String& firstAnswer,
+                                    const juce::String& secondAnswer, std::function<void (bool)> completion,
+                                    const juce::String& extraText)
+{
+    auto answer = false;
+
+    {
+        const juce::ScopedLock sl (lock);
+
+        for (auto& view : views)
+        {
+            if (const auto given = view->askQuestion (question, firstAnswer, secondAnswer, extraText))
+            {
+                answer = *given;
+                break;
+            }
+        }
+    }
+
+    if (completion != nullptr)
+        completion (answer);
+
+    return answer;
 }
 
 void ExecutionContext::addView (std::unique_ptr<ExecutionContextView> view)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <juce_core/juce_core.h>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tav
@@ -39,6 +41,16 @@ public:
 
     /** Called on the thread that sent the message. */
     virtual void messageReceived (const ExecutionMessage& message) = 0;
+
+    /** Asks the user a question with two answers, on the thread that asks,
+        and waits for the answer: true for the first answer. Views that
+        cannot ask (consoles, logs) answer nothing, which is the default. */
+    virtual std::optional<bool> askQuestion (const juce::String& question, const juce::String& firstAnswer,
+                                             const juce::String& secondAnswer, const juce::String& extraText)
+    {
+        juce::ignoreUnused (question, firstAnswer, secondAnswer, extraText);
+        return std::nullopt;
+    }
 };
 
 //==============================================================================
@@ -59,6 +71,10 @@ public:
     /** The calling thread's current context. */
     static ExecutionContext& get();
 
+    /** The calling thread's own context: the one get() gives where no
+        ScopedCurrent is active, as in a GUI's event callbacks. */
+    static ExecutionContext& getThreadDefault();
+
     /** Sends an information message to every view. */
     void information (const juce::String& text, const Object* object = nullptr);
 
@@ -70,6 +86,14 @@ public:
 
     /** Sends a message of any level to every view. */
     void sendMessage (MessageLevel level, const juce::String& text, const Object* object = nullptr);
+
+    /** Asks the question through the first view that can ask it and waits
+        for the answer: true for firstAnswer. With no view that can ask, the
+        answer is the second one (false), the cautious choice. completion,
+        when set, is called with the answer before this returns. The views
+        stay locked while the question is open. */
+    bool askQuestion (const juce::String& question, const juce::String& firstAnswer, const juce::String& secondAnswer,
+                      std::function<void (bool)> completion, const juce::String& extraText);
 
     /** Attaches a view; the context owns it from now on. */
     void addView (std::unique_ptr<ExecutionContextView> view);

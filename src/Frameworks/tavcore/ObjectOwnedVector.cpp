@@ -26,6 +26,15 @@ void ObjectOwnedVectorBase::insert (size_t index, std::unique_ptr<Object> elemen
     notifyIf (callback);
 }
 
+int ObjectOwnedVectorBase::find (const Object* element) const noexcept
+{
+    for (size_t i = 0; i < elements.size(); ++i)
+        if (elements[i].get() == element)
+            return (int) i;
+
+    return -1;
+}
+
 std::unique_ptr<Object> ObjectOwnedVectorBase::remove (size_t index, ChangeCallback callback)
 {
     if (index >= elements.size())

@@ -27,6 +27,9 @@ public:
     /** The element at an index, or nullptr when out of range. */
     Object* getObject (size_t index) const noexcept { return index < elements.size() ? elements[index].get() : nullptr; }
 
+    /** The index of an element, or -1 when it is not one of this vector's. */
+    int find (const Object* element) const noexcept;
+
     /** Appends an element, which the vector owns from now on. */
     void append (std::unique_ptr<Object> element, ChangeCallback callback);
 

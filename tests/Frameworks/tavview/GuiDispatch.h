@@ -21,3 +21,14 @@ inline bool dispatchUntil (const std::function<bool()>& condition, int timeoutMs
 
     return true;
 }
+
+// A mouse event at a point of a component, with the given buttons and keys,
+// for handing to the component's mouse callbacks as JUCE would.
+inline juce::MouseEvent makeMouseEvent (juce::Component& component, juce::Point<float> position,
+                                        juce::ModifierKeys modifiers = juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier))
+{
+    auto source = juce::Desktop::getInstance().getMainMouseSource();
+    const auto now = juce::Time::getCurrentTime();
+    return juce::MouseEvent (source, position, modifiers, 1.0f, 0.0f, 0.0f, 0.0f, 0.0f, &component, &component,
+                             now, position, now, 1, false);
+}

@@ -1,4 +1,5 @@
 #include "GuiDispatch.h"
+#include "StandaloneApplication.h"
 
 #include <tavview/WineRepaintPump.h>
 
@@ -49,23 +50,6 @@ public:
         setContentNonOwned (&content, true);
         setTopLeftPosition (40, 40);
         setVisible (true);
-    }
-};
-
-// JUCE counts a process as a GUI application, and only then installs its X
-// error handlers (which let requests naming a window manager's atoms fail
-// quietly where there is no window manager), when an application factory is
-// registered. This test program is one without a JUCEApplication.
-juce::JUCEApplicationBase* noApplication()
-{
-    return nullptr;
-}
-
-struct StandaloneApplication
-{
-    StandaloneApplication()
-    {
-        juce::JUCEApplicationBase::createInstance = noApplication;
     }
 };
 
