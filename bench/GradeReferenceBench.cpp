@@ -218,7 +218,11 @@ namespace
         1080p chart or (side > 0) on a small square one, where the frame costs little beside the grade's copy and upload. */
     void registerArrival (int lutSize, int side)
     {
-        const auto suffix = side > 0 ? "-" + std::to_string (side) + "px" : std::string ("-1080p");
+        std::string suffix ("-1080p");
+
+        if (side > 0)
+            suffix.assign ("-").append (std::to_string (side)).append ("px");
+
         benchmark::RegisterBenchmark (benchmarkName (lutSize > 0 ? "gl-lut-arrival" : "gl-cdl-arrival", lutSize, suffix.c_str()).c_str(), [lutSize, side] (benchmark::State& state)
         {
             const auto rig = makeElementRig (state, 65, side);
