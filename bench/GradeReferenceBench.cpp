@@ -8,36 +8,43 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 
-// Graded frames per second at 1920x1080 (the host's test chart): the real
-// grading element (AmbrelColorTextureModifier, its own shader, on the OpenGL
-// context pixcore makes: llvmpipe where there is no GPU), the grade's CPU
-// reference, in float as a GPU computes it and in double, for a CDL and for a
-// 33^3 and a 65^3 LUT, against ffmpeg's lut3d filter (trilinear) on the same
-// image and LUT in the same run. The LUT samples a CDL, so both modes grade
-// alike.
-//
-// "gl-frame" counts a frame as the element's render plus reading the 1080p
-// result back as floats; "gl-render" is the render alone, waited for with
-// glFinish (the result stays on the GPU, as when the host only shows it).
-// "gl-lut-arrival" is the frame that first renders a LUT the device has just
-// been sent (the element's copy of it from the channel, its upload and the
-// render, to glFinish); "gl-cdl-arrival" the same for a CDL sent while the
-// element holds a 65^3 LUT, whose counter lut_uploads must stay 0: a CDL
-// copies and uploads no LUT. Their "-64px" cases render a 64x64 chart, so
-// that the copy and the upload stand out from the render.
-//
-// ffmpeg's figure is its filter alone: a run of the image through the null
-// filter (decoding the PFM for every frame) is subtracted from a run through
-// lut3d; "ffmpeg-run" is the whole run per frame. ffmpeg slices the filter
-// over every core, while the CPU reference runs on one thread.
-//
-// Needs the program ffmpeg (the Debian package ffmpeg, not installed by
-// scripts/install-deps, since benchmarks do not run in CI); without it the
-// ffmpeg cases are skipped with that reason. The reference cases always run.
-
+// What the figures mean is printed before them, so that a run's log says it.
 namespace
 {
+    const char* const header =
+        "Graded frames per second at 1920x1080 (the host's test chart): the real\n"
+        "grading element (AmbrelColorTextureModifier, its own shader, on the OpenGL\n"
+        "context pixcore makes: llvmpipe where there is no GPU), the grade's CPU\n"
+        "reference, in float as a GPU computes it and in double, for a CDL and for a\n"
+        "33^3 and a 65^3 LUT, against ffmpeg's lut3d filter (trilinear) on the same\n"
+        "image and LUT in the same run. The LUT samples a CDL, so both modes grade\n"
+        "alike.\n"
+        "\n"
+        "\"gl-frame\" counts a frame as the element's render plus reading the 1080p\n"
+        "result back as floats; \"gl-render\" is the render alone, waited for with\n"
+        "glFinish (the result stays on the GPU, as when the host only shows it).\n"
+        "\"gl-lut-arrival\" is the frame that first renders a LUT the device has just\n"
+        "been sent (the element's copy of it from the channel, its upload and the\n"
+        "render, to glFinish); \"gl-cdl-arrival\" the same for a CDL sent while the\n"
+        "element holds a 65^3 LUT, whose counter lut_uploads must stay 0: a CDL\n"
+        "copies and uploads no LUT. Their \"-64px\" cases render a 64x64 chart, so\n"
+        "that the copy and the upload stand out from the render. llvmpipe renders\n"
+        "on every core.\n"
+        "\n"
+        "Times are per frame; fps is frames per second. The table at the end sets\n"
+        "each case's time against cpu-float's of the same case (below 1: faster).\n"
+        "\n"
+        "ffmpeg's figure is its filter alone: a run of the image through the null\n"
+        "filter (decoding the PFM for every frame) is subtracted from a run through\n"
+        "lut3d; \"ffmpeg-run\" is the whole run per frame. ffmpeg slices the filter\n"
+        "over every core, while the CPU reference runs on one thread.\n"
+        "\n"
+        "Needs the program ffmpeg (the Debian package ffmpeg, not installed by\n"
+        "scripts/install-deps, since benchmarks do not run in CI); without it the\n"
+        "ffmpeg cases are skipped with that reason. The reference cases always run.\n";
+
     using namespace graphics::reference;
     using torvo::bench::FfmpegLut3d;
 
@@ -255,6 +262,45 @@ namespace
         })->UseManualTime()->Unit (benchmark::kMillisecond)->Iterations (iterations);
     }
 
+    /** The largest difference between two images' colour components. */
+    double measureLargestDifference (const FloatImage& image, const std::function<Rgba (int x, int y)>& other)
+    {
+        double largest = 0.0;
+
+        for (int y = 0; y < image.getHeight(); ++y)
+            for (int x = 0; x < image.getWidth(); ++x)
+            {
+                const auto a = image.getPixel (x, y), b = other (x, y);
+                largest = std::max ({ largest, (double) std::abs (a.r - b.r), (double) std::abs (a.g - b.g), (double) std::abs (a.b - b.b) });
+            }
+
+        return largest;
+    }
+
+    /** How far the element's frame lies from the reference's, so that its timings are of a right result. */
+    void printElementAgreement (int lutSize)
+    {
+        const auto image = makeTestChart (width, height);
+        const auto grade = makeGrade (lutSize);
+        juce::String error;
+        auto rig = torvo::bench::GradingElementRig::create (image, error);
+
+        if (rig == nullptr || ! (grade.lut != nullptr ? rig->sendLut (*grade.lut, error) : rig->sendCdl (grade.cdl, error)) || ! rig->render())
+        {
+            std::printf ("the element did not grade the chart: %s\n", error.toRawUTF8());
+            return;
+        }
+
+        const auto frame = rig->readBack();
+        const auto largest = measureLargestDifference (gradeImage (image, grade, gradingGamma), [&frame] (int x, int y)
+        {
+            const auto p = frame.getPixel (x, y);
+            return Rgba { p[0], p[1], p[2], p[3] };
+        });
+
+        std::printf ("element against the reference, %s: largest difference %.3g\n", benchmarkName ("", lutSize).c_str() + 1, largest);
+    }
+
     /** How far ffmpeg's result lies from the reference's, so that the timings compare the same work. */
     void printAgreement (int lutSize)
     {
@@ -273,14 +319,8 @@ namespace
             return;
         }
 
-        const auto reference = gradeImage (image, makeGrade (lutSize), gradingGamma);
-        double largest = 0.0;
-
-        for (size_t i = 0; i < reference.getPixels().size(); ++i)
-        {
-            const auto a = reference.getPixels()[i], b = graded.getPixels()[i];
-            largest = std::max ({ largest, (double) std::abs (a.r - b.r), (double) std::abs (a.g - b.g), (double) std::abs (a.b - b.b) });
-        }
+        const auto largest = measureLargestDifference (gradeImage (image, makeGrade (lutSize), gradingGamma),
+                                                       [&graded] (int x, int y) { return graded.getPixel (x, y); });
 
         std::printf ("ffmpeg lut3d against the reference, %d^3 LUT: largest difference %.3g\n", lutSize, largest);
     }
@@ -307,8 +347,13 @@ int main (int argc, char** argv)
     }
 
     benchmark::Initialize (&argc, argv);
+    std::fputs (header, stdout);
     printAgreement (33);
     printAgreement (65);
+
+    for (const auto lutSize : { 0, 33, 65 })
+        printElementAgreement (lutSize);
+
     torvo::bench::RatioReporter reporter ("cpu-float");
     benchmark::RunSpecifiedBenchmarks (&reporter);
     benchmark::Shutdown();

@@ -38,6 +38,12 @@ namespace
         return probe.getBoundPort();
     }
 
+    bool fail (juce::String& error, const juce::String& reason)
+    {
+        error = reason;
+        return false;
+    }
+
     graphics::ColorBuffer2d toColorBuffer (const graphics::reference::FloatImage& image)
     {
         graphics::ColorBuffer2d buffer (image.getWidth(), image.getHeight());
@@ -79,20 +85,20 @@ GradingElementRig::~GradingElementRig()
 bool GradingElementRig::start (const graphics::reference::FloatImage& image, juce::String& error)
 {
     if (! registerGradingClasses())
-        return (error = "the grading classes could not be registered"), false;
+        return fail (error, "the grading classes could not be registered");
 
     auto outcome = juce::Result::ok();
     context = graphics::GraphicsContext::create (outcome);
 
     if (context == nullptr)
-        return (error = outcome.getErrorMessage()), false;
+        return fail (error, outcome.getErrorMessage());
 
     const auto port = findUnusedPort();
     device = std::make_unique<AmbrelDevice>();
     device->setListenPort (port);
 
     if (! device->initializeDevice())
-        return (error = "the grading device did not start"), false;
+        return fail (error, "the grading device did not start");
 
     device->update ({});
     engine.addDevice (*device);
@@ -102,19 +108,18 @@ bool GradingElementRig::start (const graphics::reference::FloatImage& image, juc
     element.reset (dynamic_cast<AmbrelColorTextureModifier*> (object.get()));
 
     if (element == nullptr)
-        return (error = "the element class made something else"), false;
+        return fail (error, "the element class made something else");
 
     object.release();
     element->setEngine (&engine);
 
     if (! element->activate())
-        return (error = "the element did not activate"), false;
+        return fail (error, "the element did not activate");
 
     input = context->createTexture2d (image.getWidth(), image.getHeight());
     input->upload (toColorBuffer (image));
     output = context->createTexture2d (image.getWidth(), image.getHeight());
 
-    juce::var reply;
     return client.connect ("127.0.0.1", port, 5000, error) && sendOk (ambrel::makeHelloRequest(), error);
 }
 
