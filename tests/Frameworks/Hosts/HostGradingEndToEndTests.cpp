@@ -37,6 +37,18 @@ namespace
         return cdl;
     }
 
+    /** ambrel-send's options for a CDL: --slope=r,g,b and the like. */
+    juce::StringArray toCdlOptions (const ref::Cdl& cdl)
+    {
+        const auto triple = [] (const char* name, const std::array<double, 3>& v)
+        {
+            return juce::String (name) + "=" + juce::String (v[0]) + "," + juce::String (v[1]) + "," + juce::String (v[2]);
+        };
+
+        return { triple ("--slope", cdl.slope), triple ("--offset", cdl.offset), triple ("--power", cdl.power),
+                 "--saturation=" + juce::String (cdl.saturation) };
+    }
+
     /** A LUT far from the identity, so that a LUT that did not arrive shows. */
     ref::Lut3d makeTintLut()
     {
@@ -119,8 +131,9 @@ TEST (TorvoHostGradingEndToEnd, EachGradeTheClientSendsReachesTheWrittenImage)
     ASSERT_TRUE (send (host, { "hello" }));
 
     const auto cdl = makeWarmCdl();
-    ASSERT_TRUE (send (host, { "--channel=Main", "setCDL", "--slope=1.1,1,0.9", "--offset=0.02,0,-0.01", "--power=1.2,1,0.8",
-                               "--saturation=1.3" }));
+    juce::StringArray setCdl { "--channel=Main", "setCDL" };
+    setCdl.addArray (toCdlOptions (cdl));
+    ASSERT_TRUE (send (host, setCdl));
     ASSERT_TRUE (host.waitForLines (wrote, 2)) << host.getConsole();
     grade.cdl = cdl;
     EXPECT_LE (measureError (output, image, grade), 1.0e-5);
