@@ -25,6 +25,11 @@ bool RunningHost::waitForConsole (const juce::String& text)
     return waitForText (console.getFile(), text, 60000, 20);
 }
 
+bool RunningHost::waitForLines (const juce::String& line, int count)
+{
+    return waitUntil ([&] { return countLines (getConsole(), line) >= count; }, 60000, 20);
+}
+
 int RunningHost::stop()
 {
     process.requestStop();

@@ -21,6 +21,9 @@ public:
     /** Waits (generously) until the console shows text. */
     bool waitForConsole (const juce::String& text);
 
+    /** Waits (generously) until the console holds count lines that are exactly line. */
+    bool waitForLines (const juce::String& line, int count);
+
     /** Asks the host to stop and waits for it; its exit code, or -1. */
     int stop();
 
