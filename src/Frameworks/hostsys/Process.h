@@ -85,6 +85,12 @@ struct Process
         then says why. */
     static bool startSystemPreferenceProcess (SystemPreferenceProcess dialog);
 
+    /** Shows a file in the desktop's file manager: its folder opens with the
+        file selected where the platform can select one (Windows), the
+        folder alone otherwise; a folder opens itself. False (with an error
+        on the calling thread's context) when nothing could be shown. */
+    static bool revealToUser (const juce::File& file);
+
     /** The executable of a program (the name without extension, "TorvoBoot")
         in the folder of the running executable. */
     static juce::File getExecutableFileNextToCurrentOne (const juce::String& programName);

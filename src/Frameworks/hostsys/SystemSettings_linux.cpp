@@ -1,4 +1,5 @@
 #include "hostsys/Process.h"
+#include "DesktopOpener_linux.h"
 #include <tavcore/ExecutionContext.h>
 #include <cerrno>
 #include <pwd.h>
@@ -8,20 +9,6 @@ namespace os
 
 namespace
 {
-    /** The desktop's opener of files (xdg-open) as the PATH finds it, or an
-        empty File. */
-    juce::File findDesktopOpener()
-    {
-        const auto path = juce::SystemStats::getEnvironmentVariable ("PATH", {});
-
-        for (const auto& folder : juce::StringArray::fromTokens (path, ":", {}))
-            if (const auto candidate = juce::File::getCurrentWorkingDirectory().getChildFile (folder).getChildFile ("xdg-open");
-                candidate.existsAsFile())
-                return candidate;
-
-        return {};
-    }
-
     /** What each dialog is on a Linux desktop: the file the desktop opens,
         or empty for one that Linux has no counterpart of. */
     juce::String getSettingsFile (SystemPreferenceProcess dialog)
@@ -60,19 +47,31 @@ bool Process::startSystemPreferenceProcess (SystemPreferenceProcess dialog)
     if (settingsFile.isEmpty())
         return fail (ENOSYS, "This system has no such settings dialog");
 
-    const auto opener = findDesktopOpener();
+    const auto opener = detail::findDesktopOpener();
 
     if (opener == juce::File())
         return fail (ENOENT, "No editor of the system environment variables: the desktop's xdg-open was not found on PATH");
 
-    juce::ChildProcess child;
-
-    if (! child.start (juce::StringArray { opener.getFullPathName(), settingsFile }, 0))
+    if (! detail::openWithDesktop (opener, settingsFile))
         return fail (errno != 0 ? errno : ENOEXEC, "Cannot start " + opener.getFullPathName());
 
-    // The opener hands the file to the desktop's editor and ends; the editor
-    // stays open on its own.
     return true;
+}
+
+bool Process::revealToUser (const juce::File& file)
+{
+    const auto opener = detail::findDesktopOpener();
+
+    if (opener == juce::File())
+        return fail (ENOENT, "Cannot show " + file.getFullPathName() + ": the desktop's xdg-open was not found on PATH");
+
+    // Linux file managers have no common way to select a file: its folder opens.
+    const auto shown = file.isDirectory() ? file : file.getParentDirectory();
+
+    if (! shown.isDirectory())
+        return fail (ENOENT, "Cannot show " + file.getFullPathName() + ": its folder does not exist");
+
+    return detail::openWithDesktop (opener, shown.getFullPathName());
 }
 
 } // namespace os

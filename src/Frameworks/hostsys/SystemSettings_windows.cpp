@@ -67,4 +67,11 @@ bool Process::startSystemPreferenceProcess (SystemPreferenceProcess dialog)
     return true;
 }
 
+bool Process::revealToUser (const juce::File& file)
+{
+    // Explorer opens the folder with the file selected.
+    file.revealToUser();
+    return true;
+}
+
 } // namespace os

@@ -49,6 +49,29 @@ TEST_F (DesktopPath, WithoutADesktopOpenerTheDialogFailsAndSaysWhy)
     EXPECT_EQ (recorder.getText(), "No editor of the system environment variables: the desktop's xdg-open was not found on PATH");
 }
 
+TEST_F (DesktopPath, RevealingAFileOpensItsFolderWhateverCharactersItsNameHolds)
+{
+    ASSERT_TRUE (prepared);
+    ASSERT_TRUE (bin.getChildFile ("xdg-open").replaceWithText (fakeOpener, false, false, "\n"));
+    ASSERT_TRUE (bin.getChildFile ("xdg-open").setExecutePermission (true));
+    const auto shows = folder.get().getChildFile ("Shows \"$(touch pwned)\" `x` été");
+    ASSERT_TRUE (shows.createDirectory());
+    ASSERT_TRUE (shows.getChildFile ("Main Show.torvo").create());
+
+    ASSERT_TRUE (os::Process::revealToUser (shows.getChildFile ("Main Show.torvo")));
+    ASSERT_TRUE (waitUntil ([this] { return log.loadFileAsString().isNotEmpty(); }, 10000));
+    EXPECT_EQ (log.loadFileAsString().trimEnd(), shows.getFullPathName());
+    EXPECT_FALSE (juce::File::getCurrentWorkingDirectory().getChildFile ("pwned").exists()) << "the name reached a shell";
+}
+
+TEST_F (DesktopPath, RevealingWithoutADesktopOpenerSaysWhy)
+{
+    ASSERT_TRUE (prepared);
+    MessageRecorder recorder;
+    EXPECT_FALSE (os::Process::revealToUser (folder.get()));
+    EXPECT_EQ (recorder.getText(), "Cannot show " + folder.get().getFullPathName() + ": the desktop's xdg-open was not found on PATH");
+}
+
 TEST (SystemUserDirectory, IsRootsHomeUnlessTheEnvironmentNamesAnother)
 {
     {
