@@ -75,7 +75,7 @@ TEST_F (DesktopPath, RevealingWithoutADesktopOpenerSaysWhy)
 TEST (SystemUserDirectory, IsRootsHomeUnlessTheEnvironmentNamesAnother)
 {
     {
-        const ScopedEnvironment unset ("TORVO_SYSTEM_USER_DIRECTORY", juce::String());
+        const ScopedEnvironment unset ("TORVO_SYSTEM_USER_DIRECTORY", std::optional<juce::String>());
         EXPECT_EQ (os::Process::getSystemUserDirectory(), juce::File ("/root"));
     }
 
