@@ -1,5 +1,6 @@
 #include "ConfiguratorFixture.h"
 
+#include <ManagedApplicationMenu.h>
 #include <ManagedApplicationTableRow.h>
 #include <TorvoBootHomeMenuButton.h>
 #include <tavview/ObjectOwnedVectorEditor.h>
@@ -63,6 +64,10 @@ TEST_F (Editor, TheMainWindowOpensCentredAtItsSizeWithTheStoredApplicationsAndTh
     ASSERT_TRUE (dispatchUntil ([&] { return list->getTable().getRowWidget (2) != nullptr; }));
     EXPECT_EQ (list->getTable().getRowWidget (0)->getClassName(), "ManagedApplicationTableRow");
     EXPECT_EQ (list->getTable().getRowWidget (2)->getDisplayText(), "Player");
+    auto rowMenu = list->getTable().getRowWidget (2)->createMenu();
+    auto* applicationMenu = dynamic_cast<gui::tav::ManagedApplicationMenu*> (rowMenu.get());
+    ASSERT_NE (applicationMenu, nullptr) << "the table's rows offer the application's menu";
+    EXPECT_EQ (applicationMenu->getApplicationIndex(), 2) << "the third row addresses application 2";
 
     auto* titleBar = dynamic_cast<gui::tav::SoftwareVersionMainTitleBar*> (mainView()->getTitleBar());
     ASSERT_NE (titleBar, nullptr);
