@@ -37,7 +37,9 @@ namespace
 
 TEST_F (Editor, TheMainWindowOpensCentredAtItsSizeWithTheStoredApplicationsAndTheFirstSelected)
 {
-    writeStore ({ "/opt/torvo/Torvo", "/opt/torvo/TorvoLauncher", "/opt/Shows \xc3\xa9t\xc3\xa9/Player" });
+    const juce::StringArray paths { juce::String ("/opt/torvo/Torvo"), juce::String ("/opt/torvo/TorvoLauncher"),
+                                    juce::String::fromUTF8 ("/opt/Shows \xc3\xa9t\xc3\xa9/Player") };
+    writeStore (paths);
     startGui();
 
     auto* window = thread().getMainWindow();
@@ -49,7 +51,7 @@ TEST_F (Editor, TheMainWindowOpensCentredAtItsSizeWithTheStoredApplicationsAndTh
 
     ASSERT_NE (editor(), nullptr);
     EXPECT_EQ (editor()->getTarget(), &configuration());
-    EXPECT_EQ (pathsOf (configuration()), juce::StringArray ({ "/opt/torvo/Torvo", "/opt/torvo/TorvoLauncher", "/opt/Shows \xc3\xa9t\xc3\xa9/Player" }));
+    EXPECT_EQ (pathsOf (configuration()), paths);
 
     auto& split = editor()->getSplit();
     EXPECT_DOUBLE_EQ (split.getRatio(), 0.25);
