@@ -2,9 +2,9 @@
 // tool says on the host's console when each of its hooks runs, reads the
 // host's status record the way a panel does, and complains when the hooks
 // come in an order the host promises not to use.
+#include "StandInExport.h"
 #include <tavcore/ClassOf.h>
 #include <tavcore/Library.h>
-#include <torvocore/PluginLibrary.h>
 #include <torvocore/Tool.h>
 #include <torvocore/TorvoServerInformation.h>
 
@@ -110,15 +110,4 @@ namespace
 
 } // namespace standin
 
-#if defined (_WIN32)
- #define STANDIN_EXPORT __declspec(dllexport)
-#else
- #define STANDIN_EXPORT __attribute__ ((visibility ("default")))
-#endif
-
-extern "C" STANDIN_EXPORT torvo::PluginLibrary* createTorvoPlugin()
-{
-    auto* library = new standin::StandInToolLibrary();
-    library->getSoftwareVersion().set ("Host test", {}, 0, 0, 0, {});
-    return library;
-}
+STANDIN_PLUGIN_ENTRY (standin::StandInToolLibrary)
