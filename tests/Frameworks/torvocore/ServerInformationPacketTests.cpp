@@ -180,3 +180,24 @@ TEST_F (ServerInformationPacketTest, TheEncoderRefusesRecordsTheDecoderWouldRefu
 }
 
 } // namespace
+
+namespace
+{
+
+TEST_F (ServerInformationPacketTest, ADatagramEndsAtItsSizeWhateverLiesBehindIt)
+{
+    // A receiver reads into one buffer, so behind a short datagram lie the
+    // bytes of a longer earlier one; texts of many-byte characters must not
+    // reach into them.
+    const auto text = juce::String::fromUTF8 ("\xc3\xa9t\xc3\xa9 \xe2\x80\x94 \xe6\x97\xa5\xe6\x9c\xac");
+    auto datagram = datagramOf ("TorvoServerInformation { headerText = \"" + text + "\" }");
+    const auto size = datagram.getSize();
+    datagram.append ("}}}} trailing bytes of an earlier datagram", 42);
+
+    torvo::TorvoServerInformation received;
+    const auto decoded = ServerInformationPacket::decode (datagram.getData(), size, received);
+    ASSERT_TRUE (decoded.wasOk()) << decoded.getErrorMessage();
+    EXPECT_EQ (received.headerText.get(), text);
+}
+
+} // namespace
