@@ -128,6 +128,24 @@ void Bt815::boot()
 
     active = true;
     bootReadsLeft = bootReads;
+    engineStartReadsLeft = engineStartReads;
+    enginesStarting = engineStartReads > 0;
+
+    if (enginesStarting)
+        memory.write8 (REG_CPURESET, 7);
+}
+
+void Bt815::engineResetRead()
+{
+    if (! enginesStarting)
+        return;
+
+    // The read that finds the count spent sees the engines out of reset.
+    if (engineStartReadsLeft-- > 0)
+        return;
+
+    memory.write8 (REG_CPURESET, 0);
+    enginesStarting = false;
 }
 
 void Bt815::endTransaction()
@@ -223,6 +241,9 @@ std::uint8_t Bt815::nextOutgoingByte()
     if (header.size() == 3)
     {
         header.push_back (0); // the dummy byte's slot: from here on every byte is data
+
+        if (address == REG_CPURESET)
+            engineResetRead();
 
         // While the boot is still running, reads answer nothing but zeros.
         if (bootReadsLeft > 0)

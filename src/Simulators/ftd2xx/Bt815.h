@@ -47,6 +47,13 @@ public:
     /** Lets the boot after each ACTIVE last for the given number of read transactions, which all answer 0. */
     void setBootReads (int reads) noexcept       { bootReads = reads; }
 
+    /**
+        Lets the engines stay in reset after each boot for the given number of
+        reads of REG_CPURESET, which answer 7 (co-processor, touch and audio
+        held) before it reads 0.
+    */
+    void setEngineStartReads (int reads) noexcept { engineStartReads = reads; }
+
     /** Makes the co-processor's next command fault with text. */
     void injectCoprocessorFault (const std::string& text);
 
@@ -63,6 +70,7 @@ private:
     void byteReceived (std::uint8_t byte);
     void afterHostWrite (std::uint32_t first, std::uint32_t last);
     void swapDisplayList();
+    void engineResetRead();
     std::uint8_t nextOutgoingByte();
 
     FTSimStatistics* stats;
@@ -73,6 +81,8 @@ private:
 
     bool poweredUp = false, active = false, selected = false;
     int bootReads = 0, bootReadsLeft = 0;
+    int engineStartReads = 0, engineStartReadsLeft = 0;
+    bool enginesStarting = false;
     bool answeringZeros = false;
     std::vector<std::uint8_t> header;
     std::uint32_t address = 0, firstWritten = 0, lastWritten = 0;
