@@ -225,13 +225,7 @@ INSTANTIATE_TEST_SUITE_P (Faults, CoprocessorFault, testing::Values (
 
 TEST_F (RunningDisplay, ATouchReportsTheTagDrawnUnderIt)
 {
-    eve::startFrame();
-    eve::sendCommandWord (eve::dl::clearColorRgb (0, 0, 0));
-    eve::sendCommandWord (eve::dl::clear (true, true, true));
-    eve::sendCommandWord (eve::dl::tag (7));
-    eve::cmdFgColor (0x204080);
-    eve::cmdButton (300, 40, 120, 48, 27, eve::OPT_FLAT, "Next");
-    eve::endFrame();
+    drawTaggedButton();
 
     controls.touch (360, 64);
     EXPECT_EQ (eve::rd8 (eve::REG_TOUCH_TAG), 7);

@@ -28,21 +28,9 @@ protected:
     {
         DisplayOnSimulator::SetUp();
         ASSERT_GT (bringUp (4, 2, 2), 1u);
-        drawButton();
+        drawTaggedButton();
         viewer = PanelFile::open (path.toStdString());
         ASSERT_NE (viewer, nullptr);
-    }
-
-    /** A frame with a flat button under tag 7 at (300, 40), 120 x 48. */
-    static void drawButton()
-    {
-        eve::startFrame();
-        eve::sendCommandWord (eve::dl::clearColorRgb (0, 0, 0));
-        eve::sendCommandWord (eve::dl::clear (true, true, true));
-        eve::sendCommandWord (eve::dl::tag (7));
-        eve::cmdFgColor (0x204080);
-        eve::cmdButton (300, 40, 120, 48, 27, eve::OPT_FLAT, "Next");
-        eve::endFrame();
     }
 
     /** Writes raw words over the touch record, as a broken or hostile viewer might. */

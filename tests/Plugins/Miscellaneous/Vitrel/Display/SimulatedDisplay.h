@@ -132,6 +132,9 @@ protected:
     std::string printed;
 };
 
+/** Draws a frame with a flat button (colour 0x204080) under tag 7 at (300, 40), 120 x 48, on black. */
+void drawTaggedButton();
+
 /** The contents of a file, or nothing when it cannot be read. */
 std::vector<std::uint8_t> readFile (const std::string& path);
 
