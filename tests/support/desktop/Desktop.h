@@ -1,0 +1,66 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+#include <vector>
+
+//==============================================================================
+/**
+    The test's own display, driven as a person would: windows found by their
+    title, clicks, keys and screenshots. On Linux it speaks to the X server
+    that the GUI test launcher started (input through xdotool, pictures
+    through Xlib).
+*/
+namespace desktop
+{
+    /** A top-level window of the display. */
+    using WindowId = juce::uint64;
+
+    /** True when a display can be reached. */
+    bool isAvailable();
+
+    /** The shown top-level windows whose title matches the regular
+        expression, oldest first; with a process id, only that process's. */
+    std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId = 0);
+
+    /** Polls (bounded) until a window matching the title is shown; 0 when none came. */
+    WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs = 30000, juce::uint64 processId = 0);
+
+    /** Polls (bounded) until no window matching the title is shown. */
+    bool waitUntilGone (const juce::String& titlePattern, int timeoutMs = 30000);
+
+    /** The window's place on the screen; empty when it is gone. */
+    juce::Rectangle<int> getBounds (WindowId window);
+
+    /** Moves the pointer to a point of the screen and clicks a button there
+        (1 left, 3 right), Shift held from before the press until after the
+        release when withShift is set. */
+    bool click (juce::Point<int> screenPoint, int button = 1, bool withShift = false);
+
+    /** Presses and releases a key, named as X names it ("Escape", "Return"). */
+    bool pressKey (const juce::String& keyName);
+
+    /** The pixels of a window as the screen shows them; invalid when it is gone. */
+    juce::Image capture (WindowId window);
+
+    /** The top-level windows from the bottom of the stack to its top. */
+    std::vector<WindowId> getStackingOrder();
+
+    /** A plain window of the test's own, shown at bounds above all others
+        until it goes out of scope. */
+    class CoveringWindow
+    {
+    public:
+        explicit CoveringWindow (juce::Rectangle<int> bounds);
+        ~CoveringWindow();
+
+        WindowId getId() const noexcept     { return id; }
+
+    private:
+        struct Native;
+        std::unique_ptr<Native> native;
+        WindowId id = 0;
+
+        JUCE_DECLARE_NON_COPYABLE (CoveringWindow)
+    };
+}

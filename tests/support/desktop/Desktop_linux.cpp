@@ -1,0 +1,240 @@
+#include "Desktop.h"
+#include "Waiting.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <memory>
+
+namespace desktop
+{
+
+namespace
+{
+    struct DisplayCloser
+    {
+        void operator() (Display* display) const    { XCloseDisplay (display); }
+    };
+
+    using DisplayHandle = std::unique_ptr<Display, DisplayCloser>;
+
+    struct ImageDestroyer
+    {
+        void operator() (XImage* image) const    { XDestroyImage (image); }
+    };
+
+    /** A window that went away between two requests is an answer, not a
+        reason to end the test (Xlib's default handler exits). */
+    int ignoreErrors (Display*, XErrorEvent*)
+    {
+        return 0;
+    }
+
+    DisplayHandle openDisplay()
+    {
+        XSetErrorHandler (ignoreErrors);
+        return DisplayHandle (XOpenDisplay (nullptr));
+    }
+
+    /** Runs xdotool to its end; its output, or nothing when it failed. */
+    juce::String runXdotool (const juce::StringArray& arguments, bool* succeeded = nullptr)
+    {
+        juce::ChildProcess process;
+        juce::StringArray command ("xdotool");
+        command.addArray (arguments);
+        const bool started = process.start (command, juce::ChildProcess::wantStdOut);
+        const auto output = started ? process.readAllProcessOutput() : juce::String();
+        const bool ok = started && process.waitForProcessToFinish (30000) && process.getExitCode() == 0;
+
+        if (succeeded != nullptr)
+            *succeeded = ok;
+
+        return ok ? output : juce::String();
+    }
+
+    int shellValue (const juce::StringArray& lines, const juce::String& name)
+    {
+        for (const auto& line : lines)
+            if (line.startsWith (name + "="))
+                return line.fromFirstOccurrenceOf ("=", false, false).getIntValue();
+
+        return 0;
+    }
+}
+
+bool isAvailable()
+{
+    return openDisplay() != nullptr;
+}
+
+std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId)
+{
+    juce::StringArray arguments { "search", "--onlyvisible" };
+
+    if (processId != 0)
+        arguments.addArray ({ "--pid", juce::String (processId) });
+
+    arguments.addArray ({ "--name", titlePattern });
+
+    std::vector<WindowId> windows;
+
+    for (const auto& line : juce::StringArray::fromLines (runXdotool (arguments)))
+        if (line.trim().isNotEmpty())
+            windows.push_back ((WindowId) line.trim().getLargeIntValue());
+
+    return windows;
+}
+
+WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs, juce::uint64 processId)
+{
+    WindowId found = 0;
+    waitUntil ([&]
+               {
+                   const auto windows = findWindows (titlePattern, processId);
+                   found = windows.empty() ? 0 : windows.back();
+                   return found != 0 && ! getBounds (found).isEmpty();
+               },
+               timeoutMs, 100);
+    return found;
+}
+
+bool waitUntilGone (const juce::String& titlePattern, int timeoutMs)
+{
+    return waitUntil ([&] { return findWindows (titlePattern).empty(); }, timeoutMs, 100);
+}
+
+juce::Rectangle<int> getBounds (WindowId window)
+{
+    bool ok = false;
+    const auto lines = juce::StringArray::fromLines (runXdotool ({ "getwindowgeometry", "--shell", juce::String (window) }, &ok));
+
+    if (! ok)
+        return {};
+
+    return { shellValue (lines, "X"), shellValue (lines, "Y"), shellValue (lines, "WIDTH"), shellValue (lines, "HEIGHT") };
+}
+
+bool click (juce::Point<int> screenPoint, int button, bool withShift)
+{
+    juce::StringArray arguments;
+
+    if (withShift)
+        arguments.addArray ({ "keydown", "shift" });
+
+    arguments.addArray ({ "mousemove", "--sync", juce::String (screenPoint.x), juce::String (screenPoint.y),
+                          "sleep", "0.1", "click", juce::String (button) });
+
+    // The press and the release are both seen with Shift down, whichever
+    // of them opens a menu.
+    if (withShift)
+        arguments.addArray ({ "sleep", "0.3", "keyup", "shift" });
+
+    bool ok = false;
+    runXdotool (arguments, &ok);
+    return ok;
+}
+
+bool pressKey (const juce::String& keyName)
+{
+    bool ok = false;
+    runXdotool ({ "key", keyName }, &ok);
+    return ok;
+}
+
+juce::Image capture (WindowId window)
+{
+    const auto display = openDisplay();
+
+    if (display == nullptr)
+        return {};
+
+    XWindowAttributes attributes {};
+
+    if (XGetWindowAttributes (display.get(), (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
+        return {};
+
+    // The screen's pixels where the window lies, whatever covers it, as a
+    // person looking at the screen sees them.
+    Window child = 0;
+    int x = 0, y = 0;
+    XTranslateCoordinates (display.get(), (Window) window, DefaultRootWindow (display.get()), 0, 0, &x, &y, &child);
+    const std::unique_ptr<XImage, ImageDestroyer> pixels (XGetImage (display.get(), DefaultRootWindow (display.get()), x, y,
+                                                                    (unsigned) attributes.width, (unsigned) attributes.height,
+                                                                    AllPlanes, ZPixmap));
+
+    if (pixels == nullptr)
+        return {};
+
+    juce::Image image (juce::Image::RGB, attributes.width, attributes.height, false);
+
+    for (int row = 0; row < attributes.height; ++row)
+    {
+        for (int column = 0; column < attributes.width; ++column)
+        {
+            const auto value = XGetPixel (pixels.get(), column, row);
+            image.setPixelAt (column, row, juce::Colour ((juce::uint8) ((value & pixels->red_mask) >> 16),
+                                                         (juce::uint8) ((value & pixels->green_mask) >> 8),
+                                                         (juce::uint8) (value & pixels->blue_mask)));
+        }
+    }
+
+    return image;
+}
+
+std::vector<WindowId> getStackingOrder()
+{
+    std::vector<WindowId> order;
+    const auto display = openDisplay();
+
+    if (display == nullptr)
+        return order;
+
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+
+    if (XQueryTree (display.get(), DefaultRootWindow (display.get()), &root, &parent, &children, &count) != 0)
+    {
+        for (unsigned i = 0; i < count; ++i)
+            order.push_back ((WindowId) children[i]);
+
+        XFree (children);
+    }
+
+    return order;
+}
+
+//==============================================================================
+struct CoveringWindow::Native
+{
+    DisplayHandle display = openDisplay();
+};
+
+CoveringWindow::CoveringWindow (juce::Rectangle<int> bounds) : native (std::make_unique<Native>())
+{
+    auto* display = native->display.get();
+
+    if (display == nullptr)
+        return;
+
+    XSetWindowAttributes attributes {};
+    attributes.override_redirect = True;
+    attributes.background_pixel = BlackPixel (display, DefaultScreen (display));
+    const auto window = XCreateWindow (display, DefaultRootWindow (display), bounds.getX(), bounds.getY(), (unsigned) bounds.getWidth(),
+                                       (unsigned) bounds.getHeight(), 0, CopyFromParent, InputOutput, CopyFromParent,
+                                       CWOverrideRedirect | CWBackPixel, &attributes);
+    XMapRaised (display, window);
+    XSync (display, False);
+    id = (WindowId) window;
+}
+
+CoveringWindow::~CoveringWindow()
+{
+    if (native->display != nullptr && id != 0)
+    {
+        XDestroyWindow (native->display.get(), (Window) id);
+        XSync (native->display.get(), False);
+    }
+}
+
+} // namespace desktop

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+#include "Desktop.h"
+#include "Waiting.h"
+
+// The display driver against a window of its own in the test's X server.
+
+TEST (Desktop, CoveringWindowIsOnTopAndCapturedAsShown)
+{
+    if (! desktop::isAvailable())
+        GTEST_SKIP() << "no X display";
+
+    const desktop::CoveringWindow cover ({ 40, 30, 64, 48 });
+    ASSERT_NE (cover.getId(), 0u);
+    ASSERT_TRUE (waitUntil ([&] { return desktop::getBounds (cover.getId()) == juce::Rectangle<int> (40, 30, 64, 48); }, 10000, 50));
+
+    const auto order = desktop::getStackingOrder();
+    ASSERT_FALSE (order.empty());
+    EXPECT_EQ (order.back(), cover.getId());
+
+    const auto shot = desktop::capture (cover.getId());
+    ASSERT_EQ (shot.getBounds(), juce::Rectangle<int> (0, 0, 64, 48));
+    EXPECT_EQ (shot.getPixelAt (0, 0), juce::Colours::black);
+    EXPECT_EQ (shot.getPixelAt (63, 47), juce::Colours::black);
+}
+
+TEST (Desktop, AWindowThatIsGoneHasNoPicture)
+{
+    if (! desktop::isAvailable())
+        GTEST_SKIP() << "no X display";
+
+    desktop::WindowId id = 0;
+    {
+        const desktop::CoveringWindow cover ({ 0, 0, 10, 10 });
+        id = cover.getId();
+    }
+
+    EXPECT_FALSE (desktop::capture (id).isValid());
+    EXPECT_TRUE (desktop::getBounds (id).isEmpty());
+}
