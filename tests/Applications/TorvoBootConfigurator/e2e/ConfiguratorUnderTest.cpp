@@ -1,0 +1,133 @@
+#include "ConfiguratorUnderTest.h"
+#include "TestPrograms.h"
+#include "Waiting.h"
+
+#include <tavview/ItemTableRow.h>
+#include <tavview/SimpleOkButtonMainView.h>
+
+namespace
+{
+    constexpr auto menuTitlePattern = "^menu$";
+
+    /** The left and right margins that a menu's frame and its entries' icon
+        and arrow columns keep; the text lies between them. */
+    constexpr int menuMargin = 4;
+
+    /** JUCE ignores a mouse-up that comes within 250 ms of a menu opening, so
+        a person's click on an entry comes later than that. */
+    constexpr int menuSettleMs = 450;
+
+    bool looksPainted (const juce::Image& image)
+    {
+        // A window not yet painted shows one colour; the program's has a dark
+        // title bar above a lighter editor.
+        return image.isValid() && screenshots::contentBands (image, 0).size() > 1;
+    }
+}
+
+//==============================================================================
+bool MenuOnScreen::choose (size_t line) const
+{
+    if (! isOpen() || line >= lines.size())
+        return false;
+
+    return desktop::click ({ bounds.getCentreX(), bounds.getY() + lines[line].centre() });
+}
+
+//==============================================================================
+ConfiguratorUnderTest::ConfiguratorUnderTest (const juce::File& output) : outputFile (output)
+{
+    process = std::make_unique<StoppableProcess> (getExecutable(), juce::StringArray(), outputFile, false);
+}
+
+ConfiguratorUnderTest::~ConfiguratorUnderTest() = default;
+
+juce::File ConfiguratorUnderTest::getExecutable()
+{
+    return programs::find ("TorvoBootConfigurator");
+}
+
+bool ConfiguratorUnderTest::isStarted() const noexcept
+{
+    return process->isStarted();
+}
+
+bool ConfiguratorUnderTest::waitForMainWindow (int timeoutMs)
+{
+    mainWindow = desktop::waitForWindow (getMainWindowTitlePattern(), timeoutMs);
+    return mainWindow != 0 && waitUntil ([this] { return looksPainted (captureMainWindow()); }, timeoutMs, 100);
+}
+
+juce::Rectangle<int> ConfiguratorUnderTest::getMainWindowBounds() const
+{
+    return desktop::getBounds (mainWindow);
+}
+
+juce::Image ConfiguratorUnderTest::captureMainWindow() const
+{
+    return desktop::capture (mainWindow);
+}
+
+juce::Point<int> ConfiguratorUnderTest::getHomeButton() const
+{
+    // The button is the first widget of the title bar's left part, as wide as
+    // the bar is high at least (its icon is square).
+    constexpr int height = gui::tav::SimpleOkButtonMainView::titleBarHeight;
+    return getMainWindowBounds().getPosition() + juce::Point<int> (height / 2, height / 2);
+}
+
+juce::Point<int> ConfiguratorUnderTest::getTableRow (int row) const
+{
+    // The editor lies below the title bar with a small margin; the table is
+    // its left quarter and starts with row 0.
+    constexpr int top = gui::tav::SimpleOkButtonMainView::titleBarHeight + 4;
+    constexpr int rowHeight = gui::tav::ItemTableRow::rowHeight;
+    return getMainWindowBounds().getPosition() + juce::Point<int> (40, top + row * rowHeight + rowHeight / 2);
+}
+
+MenuOnScreen ConfiguratorUnderTest::openMenu (juce::Point<int> where, int button, bool withShift) const
+{
+    MenuOnScreen menu;
+
+    if (! desktop::click (where, button, withShift))
+        return menu;
+
+    menu.window = desktop::waitForWindow (menuTitlePattern, 30000);
+
+    if (menu.window == 0)
+        return menu;
+
+    juce::Thread::sleep (menuSettleMs);
+
+    // Painted once two pictures in a row agree.
+    juce::Image previous;
+    waitUntil ([&]
+               {
+                   menu.picture = desktop::capture (menu.window);
+                   const bool settled = looksPainted (menu.picture) && previous.isValid()
+                                     && screenshots::isWithin (screenshots::compare (menu.picture, previous, 0), 0.0, 0.0);
+                   previous = menu.picture;
+                   return settled;
+               },
+               30000, 100);
+
+    menu.bounds = desktop::getBounds (menu.window);
+    menu.lines = screenshots::textLines (menu.picture, menuMargin);
+    return menu;
+}
+
+int ConfiguratorUnderTest::waitForExit (int timeoutMs)
+{
+    return process->waitForExit (timeoutMs);
+}
+
+juce::String ConfiguratorUnderTest::getOutput() const
+{
+    return outputFile.loadFileAsString();
+}
+
+//==============================================================================
+void keepScreenshot (const juce::Image& image, const juce::String& name)
+{
+    screenshots::save (image, screenshots::artefactFolder().getChildFile (name + ".png"));
+}
