@@ -8,8 +8,8 @@
 /**
     The test's own display, driven as a person would: windows found by their
     title, clicks, keys and screenshots. On Linux it speaks to the X server
-    that the GUI test launcher started (input through xdotool, pictures
-    through Xlib).
+    that the GUI test launcher started (input through xdotool, windows and
+    pictures through Xlib).
 */
 namespace desktop
 {
@@ -20,7 +20,8 @@ namespace desktop
     bool isAvailable();
 
     /** The shown top-level windows whose title matches the regular
-        expression, oldest first; with a process id, only that process's. */
+        expression (ECMAScript syntax), from the bottom of the stack up; with
+        a process id, only that process's. */
     std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId = 0);
 
     /** Polls (bounded) until a window matching the title is shown; 0 when none came. */
@@ -46,12 +47,12 @@ namespace desktop
     /** The top-level windows from the bottom of the stack to its top. */
     std::vector<WindowId> getStackingOrder();
 
-    /** A plain window of the test's own, shown at bounds above all others
-        until it goes out of scope. */
+    /** A plain black window of the test's own process, shown at bounds above
+        all others until it goes out of scope. */
     class CoveringWindow
     {
     public:
-        explicit CoveringWindow (juce::Rectangle<int> bounds);
+        explicit CoveringWindow (juce::Rectangle<int> bounds, const juce::String& title = "cover");
         ~CoveringWindow();
 
         WindowId getId() const noexcept     { return id; }

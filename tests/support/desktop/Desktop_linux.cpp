@@ -2,9 +2,12 @@
 #include "Waiting.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
 #include <memory>
+#include <regex>
+#include <unistd.h>
 
 namespace desktop
 {
@@ -52,6 +55,47 @@ namespace
         return ok ? output : juce::String();
     }
 
+    juce::String getTitle (Display* display, Window window)
+    {
+        XTextProperty property {};
+
+        if (XGetWMName (display, window, &property) == 0 || property.value == nullptr)
+            return {};
+
+        char** list = nullptr;
+        int count = 0;
+        juce::String title;
+
+        if (Xutf8TextPropertyToTextList (display, &property, &list, &count) >= Success && count > 0 && list != nullptr)
+            title = juce::String::fromUTF8 (list[0]);
+
+        if (list != nullptr)
+            XFreeStringList (list);
+
+        XFree (property.value);
+        return title;
+    }
+
+    juce::uint64 getProcessId (Display* display, Window window)
+    {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0, remaining = 0;
+        unsigned char* data = nullptr;
+        juce::uint64 processId = 0;
+
+        if (XGetWindowProperty (display, window, XInternAtom (display, "_NET_WM_PID", False), 0, 1, False, XA_CARDINAL, &type, &format,
+                                &count, &remaining, &data) == Success && data != nullptr)
+        {
+            if (format == 32 && count == 1)
+                processId = (juce::uint64) *reinterpret_cast<unsigned long*> (data);
+
+            XFree (data);
+        }
+
+        return processId;
+    }
+
     int shellValue (const juce::StringArray& lines, const juce::String& name)
     {
         for (const auto& line : lines)
@@ -69,18 +113,29 @@ bool isAvailable()
 
 std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId)
 {
-    juce::StringArray arguments { "search", "--onlyvisible" };
-
-    if (processId != 0)
-        arguments.addArray ({ "--pid", juce::String (processId) });
-
-    arguments.addArray ({ "--name", titlePattern });
-
     std::vector<WindowId> windows;
+    const auto display = openDisplay();
 
-    for (const auto& line : juce::StringArray::fromLines (runXdotool (arguments)))
-        if (line.trim().isNotEmpty())
-            windows.push_back ((WindowId) line.trim().getLargeIntValue());
+    if (display == nullptr)
+        return windows;
+
+    const std::regex pattern (titlePattern.toStdString());
+
+    // Oldest first: the stacking order of windows nobody raised is their
+    // order of creation.
+    for (const auto window : getStackingOrder())
+    {
+        XWindowAttributes attributes {};
+
+        if (XGetWindowAttributes (display.get(), (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
+            continue;
+
+        if (processId != 0 && getProcessId (display.get(), (Window) window) != processId)
+            continue;
+
+        if (std::regex_search (getTitle (display.get(), (Window) window).toStdString(), pattern))
+            windows.push_back (window);
+    }
 
     return windows;
 }
@@ -210,7 +265,7 @@ struct CoveringWindow::Native
     DisplayHandle display = openDisplay();
 };
 
-CoveringWindow::CoveringWindow (juce::Rectangle<int> bounds) : native (std::make_unique<Native>())
+CoveringWindow::CoveringWindow (juce::Rectangle<int> bounds, const juce::String& title) : native (std::make_unique<Native>())
 {
     auto* display = native->display.get();
 
@@ -223,6 +278,10 @@ CoveringWindow::CoveringWindow (juce::Rectangle<int> bounds) : native (std::make
     const auto window = XCreateWindow (display, DefaultRootWindow (display), bounds.getX(), bounds.getY(), (unsigned) bounds.getWidth(),
                                        (unsigned) bounds.getHeight(), 0, CopyFromParent, InputOutput, CopyFromParent,
                                        CWOverrideRedirect | CWBackPixel, &attributes);
+    XStoreName (display, window, title.toRawUTF8());
+    const auto processId = (unsigned long) ::getpid();
+    XChangeProperty (display, window, XInternAtom (display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
+                     reinterpret_cast<const unsigned char*> (&processId), 1);
     XMapRaised (display, window);
     XSync (display, False);
     id = (WindowId) window;

@@ -2,6 +2,8 @@
 #include "Desktop.h"
 #include "Waiting.h"
 
+#include <unistd.h>
+
 // The display driver against a window of its own in the test's X server.
 
 TEST (Desktop, CoveringWindowIsOnTopAndCapturedAsShown)
@@ -36,4 +38,19 @@ TEST (Desktop, AWindowThatIsGoneHasNoPicture)
 
     EXPECT_FALSE (desktop::capture (id).isValid());
     EXPECT_TRUE (desktop::getBounds (id).isEmpty());
+}
+
+TEST (Desktop, WindowsAreFoundByTitleAndProcess)
+{
+    if (! desktop::isAvailable())
+        GTEST_SKIP() << "no X display";
+
+    const desktop::CoveringWindow first ({ 0, 0, 20, 20 }, "Torvo test window");
+    const desktop::CoveringWindow second ({ 30, 0, 20, 20 }, "Torvo test window 2");
+    const auto self = (juce::uint64) ::getpid();
+
+    EXPECT_EQ (desktop::waitForWindow ("^Torvo test window$", 10000), first.getId());
+    EXPECT_EQ (desktop::findWindows ("^Torvo test window", self), (std::vector<desktop::WindowId> { first.getId(), second.getId() }));
+    EXPECT_TRUE (desktop::findWindows ("^Torvo test window", self + 1).empty());
+    EXPECT_TRUE (desktop::findWindows ("^window").empty());
 }
