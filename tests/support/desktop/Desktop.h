@@ -25,10 +25,11 @@ namespace desktop
     std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId = 0);
 
     /** Polls (bounded) until a window matching the title is shown; 0 when none came. */
-    WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs = 30000, juce::uint64 processId = 0);
+    WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs = 30000, juce::uint64 processId = 0,
+                            int pollIntervalMs = 100);
 
     /** Polls (bounded) until no window matching the title is shown. */
-    bool waitUntilGone (const juce::String& titlePattern, int timeoutMs = 30000);
+    bool waitUntilGone (const juce::String& titlePattern, int timeoutMs = 30000, int pollIntervalMs = 100);
 
     /** The window's place on the screen; empty when it is gone. */
     juce::Rectangle<int> getBounds (WindowId window);
@@ -38,11 +39,18 @@ namespace desktop
         release when withShift is set. */
     bool click (juce::Point<int> screenPoint, int button = 1, bool withShift = false);
 
+    /** Moves the pointer to a point of the screen. */
+    bool moveMouse (juce::Point<int> screenPoint);
+
+    /** Clicks a button where the pointer is, at once. */
+    bool pressButton (int button);
+
     /** Presses and releases a key, named as X names it ("Escape", "Return"). */
     bool pressKey (const juce::String& keyName);
 
-    /** The pixels of a window as the screen shows them; invalid when it is gone. */
-    juce::Image capture (WindowId window);
+    /** The pixels of a window as the screen shows them, or of an area of it
+        (in the window's coordinates); invalid when it is gone. */
+    juce::Image capture (WindowId window, juce::Rectangle<int> area = {});
 
     /** The top-level windows from the bottom of the stack to its top. */
     std::vector<WindowId> getStackingOrder();

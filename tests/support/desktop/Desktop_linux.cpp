@@ -140,7 +140,7 @@ std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint6
     return windows;
 }
 
-WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs, juce::uint64 processId)
+WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs, juce::uint64 processId, int pollIntervalMs)
 {
     WindowId found = 0;
     waitUntil ([&]
@@ -149,13 +149,13 @@ WindowId waitForWindow (const juce::String& titlePattern, int timeoutMs, juce::u
                    found = windows.empty() ? 0 : windows.back();
                    return found != 0 && ! getBounds (found).isEmpty();
                },
-               timeoutMs, 100);
+               timeoutMs, pollIntervalMs);
     return found;
 }
 
-bool waitUntilGone (const juce::String& titlePattern, int timeoutMs)
+bool waitUntilGone (const juce::String& titlePattern, int timeoutMs, int pollIntervalMs)
 {
-    return waitUntil ([&] { return findWindows (titlePattern).empty(); }, timeoutMs, 100);
+    return waitUntil ([&] { return findWindows (titlePattern).empty(); }, timeoutMs, pollIntervalMs);
 }
 
 juce::Rectangle<int> getBounds (WindowId window)
@@ -167,6 +167,20 @@ juce::Rectangle<int> getBounds (WindowId window)
         return {};
 
     return { shellValue (lines, "X"), shellValue (lines, "Y"), shellValue (lines, "WIDTH"), shellValue (lines, "HEIGHT") };
+}
+
+bool moveMouse (juce::Point<int> screenPoint)
+{
+    bool ok = false;
+    runXdotool ({ "mousemove", "--sync", juce::String (screenPoint.x), juce::String (screenPoint.y) }, &ok);
+    return ok;
+}
+
+bool pressButton (int button)
+{
+    bool ok = false;
+    runXdotool ({ "click", juce::String (button) }, &ok);
+    return ok;
 }
 
 bool click (juce::Point<int> screenPoint, int button, bool withShift)
@@ -196,7 +210,7 @@ bool pressKey (const juce::String& keyName)
     return ok;
 }
 
-juce::Image capture (WindowId window)
+juce::Image capture (WindowId window, juce::Rectangle<int> area)
 {
     const auto display = openDisplay();
 
@@ -208,23 +222,29 @@ juce::Image capture (WindowId window)
     if (XGetWindowAttributes (display.get(), (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
         return {};
 
+    const auto whole = juce::Rectangle<int> (attributes.width, attributes.height);
+    const auto part = area.isEmpty() ? whole : area.getIntersection (whole);
+
+    if (part.isEmpty())
+        return {};
+
     // The screen's pixels where the window lies, whatever covers it, as a
     // person looking at the screen sees them.
     Window child = 0;
     int x = 0, y = 0;
-    XTranslateCoordinates (display.get(), (Window) window, DefaultRootWindow (display.get()), 0, 0, &x, &y, &child);
+    XTranslateCoordinates (display.get(), (Window) window, DefaultRootWindow (display.get()), part.getX(), part.getY(), &x, &y, &child);
     const std::unique_ptr<XImage, ImageDestroyer> pixels (XGetImage (display.get(), DefaultRootWindow (display.get()), x, y,
-                                                                    (unsigned) attributes.width, (unsigned) attributes.height,
+                                                                    (unsigned) part.getWidth(), (unsigned) part.getHeight(),
                                                                     AllPlanes, ZPixmap));
 
     if (pixels == nullptr)
         return {};
 
-    juce::Image image (juce::Image::RGB, attributes.width, attributes.height, false);
+    juce::Image image (juce::Image::RGB, part.getWidth(), part.getHeight(), false);
 
-    for (int row = 0; row < attributes.height; ++row)
+    for (int row = 0; row < part.getHeight(); ++row)
     {
-        for (int column = 0; column < attributes.width; ++column)
+        for (int column = 0; column < part.getWidth(); ++column)
         {
             const auto value = XGetPixel (pixels.get(), column, row);
             image.setPixelAt (column, row, juce::Colour ((juce::uint8) ((value & pixels->red_mask) >> 16),

@@ -17,11 +17,13 @@ namespace
         a person's click on an entry comes later than that. */
     constexpr int menuSettleMs = 450;
 
-    bool looksPainted (const juce::Image& image)
+    /** True once a window shows more than one colour down its middle: one
+        not yet painted shows its background alone. */
+    bool looksPainted (desktop::WindowId window)
     {
-        // A window not yet painted shows one colour; the program's has a dark
-        // title bar above a lighter editor.
-        return image.isValid() && screenshots::contentBands (image, 0).size() > 1;
+        const auto bounds = desktop::getBounds (window);
+        const auto strip = desktop::capture (window, { bounds.getWidth() / 2, 0, 1, bounds.getHeight() });
+        return strip.isValid() && ! screenshots::contentBands (strip, 0).empty();
     }
 }
 
@@ -52,10 +54,10 @@ bool ConfiguratorUnderTest::isStarted() const noexcept
     return process->isStarted();
 }
 
-bool ConfiguratorUnderTest::waitForMainWindow (int timeoutMs)
+bool ConfiguratorUnderTest::waitForMainWindow (int timeoutMs, int pollIntervalMs)
 {
-    mainWindow = desktop::waitForWindow (getMainWindowTitlePattern(), timeoutMs);
-    return mainWindow != 0 && waitUntil ([this] { return looksPainted (captureMainWindow()); }, timeoutMs, 100);
+    mainWindow = desktop::waitForWindow (getMainWindowTitlePattern(), timeoutMs, 0, pollIntervalMs);
+    return mainWindow != 0 && waitUntil ([this] { return looksPainted (mainWindow); }, timeoutMs, pollIntervalMs);
 }
 
 juce::Rectangle<int> ConfiguratorUnderTest::getMainWindowBounds() const
@@ -85,6 +87,19 @@ juce::Point<int> ConfiguratorUnderTest::getTableRow (int row) const
     return getMainWindowBounds().getPosition() + juce::Point<int> (40, top + row * rowHeight + rowHeight / 2);
 }
 
+desktop::WindowId ConfiguratorUnderTest::waitForPaintedMenu (int timeoutMs, int pollIntervalMs)
+{
+    desktop::WindowId menu = 0;
+    waitUntil ([&]
+               {
+                   const auto menus = desktop::findWindows (menuTitlePattern);
+                   menu = menus.empty() ? 0 : menus.back();
+                   return menu != 0 && looksPainted (menu);
+               },
+               timeoutMs, pollIntervalMs);
+    return menu;
+}
+
 MenuOnScreen ConfiguratorUnderTest::openMenu (juce::Point<int> where, int button, bool withShift) const
 {
     MenuOnScreen menu;
@@ -104,7 +119,7 @@ MenuOnScreen ConfiguratorUnderTest::openMenu (juce::Point<int> where, int button
     waitUntil ([&]
                {
                    menu.picture = desktop::capture (menu.window);
-                   const bool settled = looksPainted (menu.picture) && previous.isValid()
+                   const bool settled = looksPainted (menu.window) && previous.isValid()
                                      && screenshots::isWithin (screenshots::compare (menu.picture, previous, 0), 0.0, 0.0);
                    previous = menu.picture;
                    return settled;

@@ -44,7 +44,7 @@ public:
 
     /** Waits (bounded) until the main window is shown and painted; false
         when it never came. */
-    bool waitForMainWindow (int timeoutMs = 60000);
+    bool waitForMainWindow (int timeoutMs = 60000, int pollIntervalMs = 100);
 
     desktop::WindowId getMainWindow() const noexcept     { return mainWindow; }
     juce::Rectangle<int> getMainWindowBounds() const;
@@ -61,6 +61,10 @@ public:
     /** Clicks a point and waits (bounded) for the menu it opens to be shown
         and painted; a closed menu when none came. */
     MenuOnScreen openMenu (juce::Point<int> where, int button, bool withShift) const;
+
+    /** Waits (bounded) until a menu of the program is shown and painted; 0
+        when none came. */
+    static desktop::WindowId waitForPaintedMenu (int timeoutMs = 30000, int pollIntervalMs = 100);
 
     /** Waits at most timeoutMs for the program to end; its exit code, or -1. */
     int waitForExit (int timeoutMs);

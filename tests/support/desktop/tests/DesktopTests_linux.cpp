@@ -23,6 +23,9 @@ TEST (Desktop, CoveringWindowIsOnTopAndCapturedAsShown)
     ASSERT_EQ (shot.getBounds(), juce::Rectangle<int> (0, 0, 64, 48));
     EXPECT_EQ (shot.getPixelAt (0, 0), juce::Colours::black);
     EXPECT_EQ (shot.getPixelAt (63, 47), juce::Colours::black);
+
+    // A part of it, clipped to the window.
+    EXPECT_EQ (desktop::capture (cover.getId(), { 10, 5, 4, 100 }).getBounds(), juce::Rectangle<int> (0, 0, 4, 43));
 }
 
 TEST (Desktop, AWindowThatIsGoneHasNoPicture)
