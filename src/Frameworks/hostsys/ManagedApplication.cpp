@@ -17,6 +17,7 @@ ManagedApplication::ManagedApplication()
     addMemberVariableObject (restartDelay, "restartDelay");
     addMemberVariableObject (maximumLaunchAttempts, "maximumLaunchAttempts");
     addMemberVariableObject (workingDirectory, "workingDirectory");
+    addMemberVariableObject (colorLabel, "colorLabel");
 }
 
 } // namespace os

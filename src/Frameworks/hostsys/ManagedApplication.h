@@ -34,6 +34,7 @@ public:
     tav::Real restartDelay;             /**< seconds before a relaunch, times the failed attempts */
     tav::PositiveInteger maximumLaunchAttempts; /**< consecutive failures before giving up */
     tav::String workingDirectory;       /**< the process's working directory; expanded */
+    tav::String colorLabel;             /**< the configurator's colour label of its row (hex ARGB, empty for none) */
 };
 
 } // namespace os

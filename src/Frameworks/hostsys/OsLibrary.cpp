@@ -32,6 +32,8 @@ namespace
             add ("Real",    "restartDelay",        "5",    "Seconds before a restart, multiplied by the failed attempts");
             add ("PositiveInteger", "maximumLaunchAttempts", "5", "Failed launches in a row before TorvoBoot gives up");
             add ("String",  "workingDirectory",    "",     "Working directory of the program (empty: TorvoBoot's own)");
+            // Last, so that files written before it load unchanged.
+            add ("String",  "colorLabel",          "",     "Colour label of the program's row in the configurator");
         }
     };
 

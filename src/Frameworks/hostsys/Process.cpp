@@ -2,6 +2,8 @@
 #include "hostsys/ConsoleProcess.h"
 #include "hostsys/ProcessTesting.h"
 #include "ProcessMatching.h"
+#include <tavcore/DynamicallyLinkedLibrary.h>
+#include <tavcore/Program.h>
 #include <map>
 #include <mutex>
 
@@ -35,6 +37,32 @@ Process::Options Process::Options::withArguments (const juce::String& argumentsT
     copy.matchArguments = true;
     copy.arguments = argumentsToMatch;
     return copy;
+}
+
+Process::Options Process::Options::withArguments (const juce::String* argumentsToMatch) const
+{
+    if (argumentsToMatch == nullptr)
+    {
+        auto copy = *this;
+        copy.matchArguments = false;
+        copy.arguments = {};
+        return copy;
+    }
+
+    return withArguments (*argumentsToMatch);
+}
+
+Process::Options Process::Options::withReturnOnlyFirstMatch (bool shouldReturnOnlyFirst) const
+{
+    auto copy = *this;
+    copy.returnOnlyFirstMatch = shouldReturnOnlyFirst;
+    return copy;
+}
+
+juce::File Process::getExecutableFileNextToCurrentOne (const juce::String& programName)
+{
+    const auto fileName = tav::DynamicallyLinkedLibrary::getFullNameFromReducedName (programName, tav::DynamicallyLinkedLibrary::executable, true);
+    return tav::Program::getProgramDirectory (fileName);
 }
 
 namespace detail

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostsys/ProcessHandle.h"
+#include "hostsys/SystemPreferenceProcess.h"
 #include <juce_core/juce_core.h>
 #include <set>
 #include <vector>
@@ -41,9 +42,19 @@ struct Process
             between arguments counting as one space. */
         Options withArguments (const juce::String& arguments) const;
 
+        /** The same for a pointer to the arguments; nullptr matches any
+            arguments. The text is copied. */
+        Options withArguments (const juce::String* arguments) const;
+
+        /** Stops the search at the first process found: enough for whoever
+            only asks whether the program runs, and cheaper with many
+            processes. */
+        Options withReturnOnlyFirstMatch (bool shouldReturnOnlyFirst) const;
+
         bool exceptThisProcess = false;
         bool ignoreDebugPostfix = false;
         bool matchArguments = false;
+        bool returnOnlyFirstMatch = false;
         juce::String arguments;
         std::vector<ProcessHandle>* processHandles = nullptr;
     };
@@ -60,6 +71,29 @@ struct Process
 
     /** The id of the calling process. */
     static juce::uint64 getCurrentProcessId();
+
+    //==============================================================================
+    /** The home folder of the account the system's services run as, below
+        which their data folders lie (Windows: the LocalSystem profile;
+        Linux: root's home). The environment variable
+        TORVO_SYSTEM_USER_DIRECTORY names another folder (for tests). An
+        empty File when there is none. */
+    static juce::File getSystemUserDirectory();
+
+    /** Opens one of the operating system's settings dialogs. False when it
+        cannot be started; the calling thread's last operating-system error
+        then says why. */
+    static bool startSystemPreferenceProcess (SystemPreferenceProcess dialog);
+
+    /** Shows a file in the desktop's file manager: its folder opens with the
+        file selected where the platform can select one (Windows), the
+        folder alone otherwise; a folder opens itself. False (with an error
+        on the calling thread's context) when nothing could be shown. */
+    static bool revealToUser (const juce::File& file);
+
+    /** The executable of a program (the name without extension, "TorvoBoot")
+        in the folder of the running executable. */
+    static juce::File getExecutableFileNextToCurrentOne (const juce::String& programName);
 
     /** The debug postfix that withIgnoreDebugPostfix lets match. */
     static constexpr const char* debugPostfix = "_d";

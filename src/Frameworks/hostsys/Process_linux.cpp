@@ -194,7 +194,12 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
             continue;
 
         if (processMatches ((pid_t) pid, matcher) && readProcessState ((pid_t) pid) != 'Z')
+        {
             ids.push_back (pid);
+
+            if (options.returnOnlyFirstMatch)
+                break;
+        }
     }
 
     ::closedir (proc);

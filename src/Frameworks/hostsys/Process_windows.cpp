@@ -128,7 +128,12 @@ std::vector<juce::uint64> Process::findRunningProcessIds (const juce::String& ex
             continue;
 
         if (processMatches (entry, matcher))
+        {
             ids.push_back (entry.th32ProcessID);
+
+            if (options.returnOnlyFirstMatch)
+                break;
+        }
     }
 
     std::sort (ids.begin(), ids.end());

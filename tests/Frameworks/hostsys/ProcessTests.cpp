@@ -188,3 +188,36 @@ TEST (Process, AnEndedChildIsNotRunningEvenIfNobodyWaitedForIt)
     EXPECT_TRUE (os::Process::isProcessRunning (os::Process::getCurrentProcessId()));
     EXPECT_FALSE (os::Process::isProcessRunning (0));
 }
+
+TEST (Process, TheFirstMatchAloneIsReturnedWhenAskedAndArgumentsComeThroughAPointer)
+{
+    TemporaryFolder folder;
+    ProcessReaper reaper;
+    const auto child = copyTestChild (folder.get());
+    const auto token = juce::Uuid().toString();
+    const auto first = startSleepingChild (child, folder.get(), token, reaper);
+    const auto second = startSleepingChild (child, folder.get(), token, reaper);
+    ASSERT_NE (first, 0u);
+    ASSERT_NE (second, 0u);
+
+    const auto all = os::Process::findRunningProcessIds (child.getFullPathName(), {});
+    EXPECT_EQ (all.size(), 2u);
+
+    const auto firstOnly = os::Process::findRunningProcessIds (child.getFullPathName(),
+                                                               os::Process::Options().withReturnOnlyFirstMatch (true));
+    ASSERT_EQ (firstOnly.size(), 1u);
+    EXPECT_TRUE (contains (all, firstOnly[0]));
+
+    const juce::String other = "not " + token;
+    EXPECT_TRUE (os::Process::findRunningProcessIds (child.getFullPathName(), os::Process::Options().withArguments (&other)).empty());
+    EXPECT_EQ (os::Process::findRunningProcessIds (child.getFullPathName(), os::Process::Options().withArguments (&other)
+                                                                                .withArguments (nullptr)).size(), 2u)
+        << "a null pointer matches any arguments";
+}
+
+TEST (Process, TheExecutableNextToTheCurrentOneCarriesThePlatformsExtension)
+{
+    const auto file = os::Process::getExecutableFileNextToCurrentOne ("TorvoBoot");
+    EXPECT_EQ (file.getParentDirectory(), juce::File::getSpecialLocation (juce::File::currentExecutableFile).getParentDirectory());
+    EXPECT_EQ (file.getFileName(), isWindows() ? "TorvoBoot.exe" : "TorvoBoot");
+}

@@ -1,0 +1,77 @@
+#include "hostsys/Process.h"
+#include "DesktopOpener_linux.h"
+#include <tavcore/ExecutionContext.h>
+#include <cerrno>
+#include <pwd.h>
+
+namespace os
+{
+
+namespace
+{
+    /** What each dialog is on a Linux desktop: the file the desktop opens,
+        or empty for one that Linux has no counterpart of. */
+    juce::String getSettingsFile (SystemPreferenceProcess dialog)
+    {
+        // The machine-wide environment of Linux sessions is /etc/environment,
+        // read by pam_env at every logon.
+        return dialog == SystemPreferenceProcess::systemEnvironmentVariables ? "/etc/environment" : juce::String();
+    }
+
+    bool fail (int errorCode, const juce::String& why)
+    {
+        tav::ExecutionContext::get().error (why);
+        errno = errorCode;
+        return false;
+    }
+}
+
+juce::File Process::getSystemUserDirectory()
+{
+    const auto overridden = juce::SystemStats::getEnvironmentVariable ("TORVO_SYSTEM_USER_DIRECTORY", {});
+
+    if (overridden.isNotEmpty())
+        return juce::File::getCurrentWorkingDirectory().getChildFile (overridden);
+
+    // Services run as root.
+    if (const auto* root = ::getpwuid (0); root != nullptr && root->pw_dir != nullptr && *root->pw_dir != 0)
+        return juce::File (juce::String::fromUTF8 (root->pw_dir));
+
+    return {};
+}
+
+bool Process::startSystemPreferenceProcess (SystemPreferenceProcess dialog)
+{
+    const auto settingsFile = getSettingsFile (dialog);
+
+    if (settingsFile.isEmpty())
+        return fail (ENOSYS, "This system has no such settings dialog");
+
+    const auto opener = detail::findDesktopOpener();
+
+    if (opener == juce::File())
+        return fail (ENOENT, "No editor of the system environment variables: the desktop's xdg-open was not found on PATH");
+
+    if (! detail::openWithDesktop (opener, settingsFile))
+        return fail (errno != 0 ? errno : ENOEXEC, "Cannot start " + opener.getFullPathName());
+
+    return true;
+}
+
+bool Process::revealToUser (const juce::File& file)
+{
+    const auto opener = detail::findDesktopOpener();
+
+    if (opener == juce::File())
+        return fail (ENOENT, "Cannot show " + file.getFullPathName() + ": the desktop's xdg-open was not found on PATH");
+
+    // Linux file managers have no common way to select a file: its folder opens.
+    const auto shown = file.isDirectory() ? file : file.getParentDirectory();
+
+    if (! shown.isDirectory())
+        return fail (ENOENT, "Cannot show " + file.getFullPathName() + ": its folder does not exist");
+
+    return detail::openWithDesktop (opener, shown.getFullPathName());
+}
+
+} // namespace os
