@@ -55,8 +55,11 @@ namespace desktop
     /** The top-level windows from the bottom of the stack to its top. */
     std::vector<WindowId> getStackingOrder();
 
+    /** The window that has the keyboard focus; 0 when none has. */
+    WindowId getFocusedWindow();
+
     /** A plain black window of the test's own process, shown at bounds above
-        all others until it goes out of scope. */
+        all others with the keyboard focus, until it goes out of scope. */
     class CoveringWindow
     {
     public:
@@ -71,5 +74,26 @@ namespace desktop
         WindowId id = 0;
 
         JUCE_DECLARE_NON_COPYABLE (CoveringWindow)
+    };
+
+    /** What programs ask the window manager to bring to the front, heard
+        from its creation on. The test's X server has no window manager, so
+        a program's request to raise its window (which JUCE makes on Linux)
+        is seen here in the window manager's place. */
+    class FrontRequests
+    {
+    public:
+        FrontRequests();
+        ~FrontRequests();
+
+        /** Waits (bounded) until a program asks for window to be brought to
+            the front. */
+        bool waitFor (WindowId window, int timeoutMs = 30000);
+
+    private:
+        struct Native;
+        std::unique_ptr<Native> native;
+
+        JUCE_DECLARE_NON_COPYABLE (FrontRequests)
     };
 }

@@ -279,6 +279,18 @@ std::vector<WindowId> getStackingOrder()
     return order;
 }
 
+WindowId getFocusedWindow()
+{
+    const auto display = openDisplay();
+    Window focus = 0;
+    int revert = 0;
+
+    if (display != nullptr)
+        XGetInputFocus (display.get(), &focus, &revert);
+
+    return focus == PointerRoot ? 0 : (WindowId) focus;
+}
+
 //==============================================================================
 struct CoveringWindow::Native
 {
@@ -305,6 +317,15 @@ CoveringWindow::CoveringWindow (juce::Rectangle<int> bounds, const juce::String&
     XMapRaised (display, window);
     XSync (display, False);
     id = (WindowId) window;
+
+    waitUntil ([&]
+               {
+                   XWindowAttributes shown {};
+                   return XGetWindowAttributes (display, window, &shown) != 0 && shown.map_state == IsViewable;
+               },
+               10000, 10);
+    XSetInputFocus (display, window, RevertToParent, CurrentTime);
+    XSync (display, False);
 }
 
 CoveringWindow::~CoveringWindow()
@@ -314,6 +335,50 @@ CoveringWindow::~CoveringWindow()
         XDestroyWindow (native->display.get(), (Window) id);
         XSync (native->display.get(), False);
     }
+}
+
+//==============================================================================
+struct FrontRequests::Native
+{
+    DisplayHandle display = openDisplay();
+};
+
+FrontRequests::FrontRequests() : native (std::make_unique<Native>())
+{
+    // A client message sent to the root for the window manager reaches
+    // every client that listens to the root's substructure.
+    if (auto* display = native->display.get())
+    {
+        XSelectInput (display, DefaultRootWindow (display), SubstructureNotifyMask);
+        XSync (display, False);
+    }
+}
+
+FrontRequests::~FrontRequests() = default;
+
+bool FrontRequests::waitFor (WindowId window, int timeoutMs)
+{
+    auto* display = native->display.get();
+
+    if (display == nullptr)
+        return false;
+
+    const auto activeWindow = XInternAtom (display, "_NET_ACTIVE_WINDOW", False);
+    return waitUntil ([&]
+                      {
+                          while (XPending (display) > 0)
+                          {
+                              XEvent event {};
+                              XNextEvent (display, &event);
+
+                              if (event.type == ClientMessage && event.xclient.message_type == activeWindow
+                                  && (WindowId) event.xclient.window == window)
+                                  return true;
+                          }
+
+                          return false;
+                      },
+                      timeoutMs, 20);
 }
 
 } // namespace desktop

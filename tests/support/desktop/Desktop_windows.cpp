@@ -200,6 +200,11 @@ std::vector<WindowId> getStackingOrder()
     return order;
 }
 
+WindowId getFocusedWindow()
+{
+    return (WindowId) reinterpret_cast<uintptr_t> (::GetForegroundWindow());
+}
+
 //==============================================================================
 struct CoveringWindow::Native
 {
@@ -217,6 +222,24 @@ CoveringWindow::~CoveringWindow()
 {
     if (native->window != nullptr)
         ::DestroyWindow (native->window);
+}
+
+//==============================================================================
+// Windows has no window manager of its own to ask: a program brings its
+// window to the front itself, and the foreground window shows it.
+struct FrontRequests::Native
+{
+};
+
+FrontRequests::FrontRequests() : native (std::make_unique<Native>())
+{
+}
+
+FrontRequests::~FrontRequests() = default;
+
+bool FrontRequests::waitFor (WindowId window, int timeoutMs)
+{
+    return waitUntil ([window] { return getFocusedWindow() == window; }, timeoutMs, 50);
 }
 
 } // namespace desktop

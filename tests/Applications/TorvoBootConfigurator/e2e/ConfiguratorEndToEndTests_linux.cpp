@@ -53,7 +53,8 @@ protected:
         applications = { { "/opt/torvo/Torvo", "--grade=Main" },
                          { "/opt/torvo/TorvoLauncher", "" },
                          { third.getFullPathName(), "- 600000 0" },
-                         { "${HOME}/Torvo Tools/\xc3\x9c" "berwacher", "--name=\"K\xc3\xb6ln 2\"" } };
+                         { juce::String::fromUTF8 ("${HOME}/Torvo Tools/\xc3\x9c" "berwacher"),
+                           juce::String::fromUTF8 ("--name=\"K\xc3\xb6ln 2\"") } };
         ASSERT_TRUE (store::write (storeFile, applications));
     }
 
@@ -72,7 +73,7 @@ protected:
     void exitThroughHomeMenu()
     {
         const auto menu = configurator->openMenu (configurator->getHomeButton(), 1, false);
-        ASSERT_EQ (menu.lines.size(), ordinaryHomeMenuLines);
+        ASSERT_EQ (menu.lines.size(), ordinaryHomeMenuLines) << menu.problem;
         ASSERT_TRUE (menu.choose (exitLine));
         EXPECT_EQ (configurator->waitForExit (60000), 0) << configurator->getOutput();
     }
@@ -97,7 +98,7 @@ TEST_F (ConfiguratorEndToEnd, HomeMenuSavesTheConfigurationAndRestartsTheService
     start (true);
     const auto menu = configurator->openMenu (configurator->getHomeButton(), 1, false);
     keepScreenshot (menu.picture, "configurator-home-menu");
-    ASSERT_EQ (menu.lines.size(), ordinaryHomeMenuLines) << "see configurator-home-menu.png";
+    ASSERT_EQ (menu.lines.size(), ordinaryHomeMenuLines) << menu.problem << "see configurator-home-menu.png";
 
     ASSERT_TRUE (menu.choose (saveAndRestartLine));
     EXPECT_TRUE (service->waitForControlCalls ("stop TorvoBoot|start TorvoBoot")) << service->getControlCalls();
@@ -111,7 +112,7 @@ TEST_F (ConfiguratorEndToEnd, SecretHomeMenuKillsAllApplications)
     start (true);
     const auto menu = configurator->openMenu (configurator->getHomeButton(), 1, true);
     keepScreenshot (menu.picture, "configurator-home-menu-secret");
-    ASSERT_EQ (menu.lines.size(), secretHomeMenuLines) << "see configurator-home-menu-secret.png";
+    ASSERT_EQ (menu.lines.size(), secretHomeMenuLines) << menu.problem << "see configurator-home-menu-secret.png";
 
     ASSERT_TRUE (menu.choose (secretAllApplicationsKillLine));
     EXPECT_EQ (service->waitForCommandByte(), killAllCode);
@@ -124,7 +125,7 @@ TEST_F (ConfiguratorEndToEnd, ThirdRowMenuKillsTheThirdApplication)
     start (true);
     const auto menu = configurator->openMenu (configurator->getTableRow (2), 3, true);
     keepScreenshot (menu.picture, "configurator-row-menu");
-    ASSERT_EQ (menu.lines.size(), secretRowMenuLines) << "see configurator-row-menu.png";
+    ASSERT_EQ (menu.lines.size(), secretRowMenuLines) << menu.problem << "see configurator-row-menu.png";
 
     ASSERT_TRUE (menu.choose (rowKillLine));
     EXPECT_EQ (service->waitForCommandByte(), killThirdCode);
@@ -154,15 +155,18 @@ TEST_F (ConfiguratorEndToEnd, MainWindowLooksAsKept)
 TEST_F (ConfiguratorEndToEnd, SecondStartBringsTheFirstWindowToTheFrontAndEnds)
 {
     start (false);
+    // Another window covers it and takes the keyboard.
     const desktop::CoveringWindow cover (configurator->getMainWindowBounds().expanded (10));
-    ASSERT_TRUE (waitUntil ([&] { return desktop::getStackingOrder().back() == cover.getId(); }, 10000, 50));
+    ASSERT_EQ (desktop::getFocusedWindow(), cover.getId());
+    desktop::FrontRequests frontRequests;
 
     ConfiguratorUnderTest second (folder.get().getChildFile ("second.txt"));
     ASSERT_TRUE (second.isStarted());
     EXPECT_EQ (second.waitForExit (60000), 0) << second.getOutput();
 
-    EXPECT_TRUE (waitUntil ([&] { return desktop::getStackingOrder().back() == configurator->getMainWindow(); }, 30000, 50))
-        << "the first window stays covered";
+    EXPECT_TRUE (frontRequests.waitFor (configurator->getMainWindow())) << "the first window never asked to come to the front";
+    EXPECT_TRUE (waitUntil ([&] { return desktop::getFocusedWindow() == configurator->getMainWindow(); }, 30000, 50))
+        << "the first window did not take the keyboard";
     EXPECT_EQ (desktop::findWindows (ConfiguratorUnderTest::getMainWindowTitlePattern()).size(), 1u);
     EXPECT_EQ (configurator->waitForExit (0), -1) << "the first instance runs on";
 }

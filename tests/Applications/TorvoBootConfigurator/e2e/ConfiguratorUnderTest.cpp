@@ -33,7 +33,13 @@ bool MenuOnScreen::choose (size_t line) const
     if (! isOpen() || line >= lines.size())
         return false;
 
-    return desktop::click ({ bounds.getCentreX(), bounds.getY() + lines[line].centre() });
+    // The entry lights up under the pointer before the click, as it does
+    // for a person's hand; a menu triggers only the entry it shows lit.
+    if (! desktop::moveMouse ({ bounds.getCentreX(), bounds.getY() + lines[line].centre() }))
+        return false;
+
+    juce::Thread::sleep (300);
+    return desktop::pressButton (1);
 }
 
 //==============================================================================
@@ -104,15 +110,32 @@ MenuOnScreen ConfiguratorUnderTest::openMenu (juce::Point<int> where, int button
 {
     MenuOnScreen menu;
 
-    if (! desktop::click (where, button, withShift))
+    // A click that comes while a new window still settles (before it takes
+    // input) can be lost; a person clicks again when nothing opened.
+    for (int attempt = 0; attempt < 3 && desktop::findWindows (menuTitlePattern).empty(); ++attempt)
+        if (! desktop::click (where, button, withShift) || desktop::waitForWindow (menuTitlePattern, 10000) == 0)
+            menu.problem << "click " << (attempt + 1) << " opened no menu; ";
+
+    if (desktop::findWindows (menuTitlePattern).empty())
         return menu;
 
-    menu.window = desktop::waitForWindow (menuTitlePattern, 30000);
-
-    if (menu.window == 0)
-        return menu;
-
+    // A menu opened at the pointer lies under it, and its first entry may
+    // open a submenu there; the pointer rests on the last entry instead
+    // (which closes that submenu), then leaves the menu, as a person's hand
+    // does while reading it.
     juce::Thread::sleep (menuSettleMs);
+    const auto openedBounds = desktop::getBounds (desktop::findWindows (menuTitlePattern).front());
+    desktop::moveMouse ({ openedBounds.getCentreX(), openedBounds.getBottom() - 8 });
+
+    if (! waitUntil ([] { return desktop::findWindows (menuTitlePattern).size() == 1; }, 30000, 50))
+    {
+        menu.problem << "a submenu stayed open";
+        return menu;
+    }
+
+    desktop::moveMouse ({ 0, 0 });
+
+    menu.window = desktop::findWindows (menuTitlePattern).front();
 
     // Painted once two pictures in a row agree.
     juce::Image previous;

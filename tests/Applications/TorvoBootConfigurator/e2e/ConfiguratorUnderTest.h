@@ -14,6 +14,7 @@ struct MenuOnScreen
     juce::Rectangle<int> bounds;
     juce::Image picture;
     std::vector<screenshots::Band> lines;   /**< one per entry or section header, top to bottom */
+    juce::String problem;                   /**< why no menu is open, when none is */
 
     bool isOpen() const noexcept    { return window != 0; }
 

@@ -18,6 +18,7 @@ TEST (Desktop, CoveringWindowIsOnTopAndCapturedAsShown)
     const auto order = desktop::getStackingOrder();
     ASSERT_FALSE (order.empty());
     EXPECT_EQ (order.back(), cover.getId());
+    EXPECT_EQ (desktop::getFocusedWindow(), cover.getId());
 
     const auto shot = desktop::capture (cover.getId());
     ASSERT_EQ (shot.getBounds(), juce::Rectangle<int> (0, 0, 64, 48));
