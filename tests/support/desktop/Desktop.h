@@ -45,6 +45,9 @@ namespace desktop
     /** Clicks a button where the pointer is, at once. */
     bool pressButton (int button);
 
+    /** Holds Shift down, or lets it go. */
+    bool holdShift (bool down);
+
     /** Presses and releases a key, named as X names it ("Escape", "Return"). */
     bool pressKey (const juce::String& keyName);
 

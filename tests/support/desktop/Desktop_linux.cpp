@@ -183,6 +183,13 @@ bool pressButton (int button)
     return ok;
 }
 
+bool holdShift (bool down)
+{
+    bool ok = false;
+    runXdotool ({ down ? "keydown" : "keyup", "shift" }, &ok);
+    return ok;
+}
+
 bool click (juce::Point<int> screenPoint, int button, bool withShift)
 {
     juce::StringArray arguments;

@@ -118,6 +118,11 @@ bool pressButton (int button)
                    mouseInput (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) });
 }
 
+bool holdShift (bool down)
+{
+    return send ({ keyInput (VK_SHIFT, ! down) });
+}
+
 bool click (juce::Point<int> screenPoint, int button, bool withShift)
 {
     if (! moveMouse (screenPoint))
@@ -125,7 +130,7 @@ bool click (juce::Point<int> screenPoint, int button, bool withShift)
 
     juce::Thread::sleep (100);
 
-    if (withShift && ! send ({ keyInput (VK_SHIFT, false) }))
+    if (withShift && ! holdShift (true))
         return false;
 
     const bool clicked = pressButton (button);
@@ -135,7 +140,7 @@ bool click (juce::Point<int> screenPoint, int button, bool withShift)
     if (withShift)
     {
         juce::Thread::sleep (300);
-        send ({ keyInput (VK_SHIFT, true) });
+        holdShift (false);
     }
 
     return clicked;

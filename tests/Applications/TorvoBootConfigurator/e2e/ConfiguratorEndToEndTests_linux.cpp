@@ -144,10 +144,10 @@ TEST_F (ConfiguratorEndToEnd, MainWindowLooksAsKept)
     ASSERT_TRUE (reference.isValid()) << "no reference: configurator-main-window.png of the artefacts is the picture to keep";
 
     const auto difference = screenshots::compare (shot, reference);
-    if (! screenshots::isWithin (difference, 3.0, 0.01))
+    if (! screenshots::isWithin (difference, 1.0, 0.001))
         keepScreenshot (difference.diff, "configurator-main-window-diff");
 
-    EXPECT_TRUE (screenshots::isWithin (difference, 3.0, 0.01))
+    EXPECT_TRUE (screenshots::isWithin (difference, 1.0, 0.001))
         << "mean difference " << difference.meanAbsoluteDifference << ", differing share " << difference.differingShare
         << " (see configurator-main-window-diff.png)";
 }
