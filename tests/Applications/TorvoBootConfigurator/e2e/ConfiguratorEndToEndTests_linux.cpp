@@ -2,6 +2,7 @@
 #include "BootConfigurationStore.h"
 #include "ConfiguratorUnderTest.h"
 #include "FakeBootService_linux.h"
+#include "MenuLines.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryFolder.h"
 #include "TestPrograms.h"
@@ -15,15 +16,6 @@
 
 namespace
 {
-    // The text lines of the menus, top to bottom (separators are no lines).
-    constexpr size_t ordinaryHomeMenuLines = 7;        // four configuration entries, log, environment, exit
-    constexpr size_t secretHomeMenuLines = 17;         // with three section headers and the seven secret entries
-    constexpr size_t saveAndRestartLine = 1;
-    constexpr size_t exitLine = ordinaryHomeMenuLines - 1;
-    constexpr size_t secretAllApplicationsKillLine = 9; // header, four configuration entries, log, header, start, prepare, kill
-    constexpr size_t secretRowMenuLines = 6;           // colour label, reveal, start, prepare, kill, delete
-    constexpr size_t rowKillLine = 4;
-
     constexpr int killAllCode = 128 + 32 * 3 + 31;
     constexpr int killThirdCode = 128 + 32 * 3 + 2;
 
@@ -73,8 +65,8 @@ protected:
     void exitThroughHomeMenu()
     {
         const auto menu = configurator->openMenu (configurator->getHomeButton(), 1, false);
-        ASSERT_EQ (menu.lines.size(), ordinaryHomeMenuLines) << menu.problem;
-        ASSERT_TRUE (menu.choose (exitLine));
+        ASSERT_EQ (menu.lines.size(), menulines::ordinaryHome) << menu.problem;
+        ASSERT_TRUE (menu.choose (menulines::exit));
         EXPECT_EQ (configurator->waitForExit (60000), 0) << configurator->getOutput();
     }
 
@@ -98,9 +90,9 @@ TEST_F (ConfiguratorEndToEnd, HomeMenuSavesTheConfigurationAndRestartsTheService
     start (true);
     const auto menu = configurator->openMenu (configurator->getHomeButton(), 1, false);
     keepScreenshot (menu.picture, "configurator-home-menu");
-    ASSERT_EQ (menu.lines.size(), ordinaryHomeMenuLines) << menu.problem << "see configurator-home-menu.png";
+    ASSERT_EQ (menu.lines.size(), menulines::ordinaryHome) << menu.problem << "see configurator-home-menu.png";
 
-    ASSERT_TRUE (menu.choose (saveAndRestartLine));
+    ASSERT_TRUE (menu.choose (menulines::saveAndRestart));
     EXPECT_TRUE (service->waitForControlCalls ("stop TorvoBoot|start TorvoBoot")) << service->getControlCalls();
     EXPECT_TRUE (store::wasSavedWith (storeFile, applications)) << storeFile.loadFileAsString();
     EXPECT_TRUE (service->isRunning());
@@ -112,9 +104,9 @@ TEST_F (ConfiguratorEndToEnd, SecretHomeMenuKillsAllApplications)
     start (true);
     const auto menu = configurator->openMenu (configurator->getHomeButton(), 1, true);
     keepScreenshot (menu.picture, "configurator-home-menu-secret");
-    ASSERT_EQ (menu.lines.size(), secretHomeMenuLines) << menu.problem << "see configurator-home-menu-secret.png";
+    ASSERT_EQ (menu.lines.size(), menulines::secretHome) << menu.problem << "see configurator-home-menu-secret.png";
 
-    ASSERT_TRUE (menu.choose (secretAllApplicationsKillLine));
+    ASSERT_TRUE (menu.choose (menulines::secretAllApplicationsKill));
     EXPECT_EQ (service->waitForCommandByte(), killAllCode);
     EXPECT_TRUE (service->takeReceivedBytes().empty());
     EXPECT_EQ (service->getControlCalls(), "") << "the service itself is left alone";
@@ -125,9 +117,9 @@ TEST_F (ConfiguratorEndToEnd, ThirdRowMenuKillsTheThirdApplication)
     start (true);
     const auto menu = configurator->openMenu (configurator->getTableRow (2), 3, true);
     keepScreenshot (menu.picture, "configurator-row-menu");
-    ASSERT_EQ (menu.lines.size(), secretRowMenuLines) << menu.problem << "see configurator-row-menu.png";
+    ASSERT_EQ (menu.lines.size(), menulines::secretRow) << menu.problem << "see configurator-row-menu.png";
 
-    ASSERT_TRUE (menu.choose (rowKillLine));
+    ASSERT_TRUE (menu.choose (menulines::rowKill));
     EXPECT_EQ (service->waitForCommandByte(), killThirdCode);
     EXPECT_TRUE (service->takeReceivedBytes().empty());
 }
