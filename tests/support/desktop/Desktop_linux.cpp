@@ -178,8 +178,10 @@ bool moveMouse (juce::Point<int> screenPoint)
 
 bool pressButton (int button)
 {
+    // xdotool's click sleeps its repeat delay even after a single click;
+    // a press and a release return at once.
     bool ok = false;
-    runXdotool ({ "click", juce::String (button) }, &ok);
+    runXdotool ({ "mousedown", juce::String (button), "mouseup", juce::String (button) }, &ok);
     return ok;
 }
 

@@ -33,13 +33,24 @@ bool MenuOnScreen::choose (size_t line) const
     if (! isOpen() || line >= lines.size())
         return false;
 
-    // The entry lights up under the pointer before the click, as it does
-    // for a person's hand; a menu triggers only the entry it shows lit.
-    if (! desktop::moveMouse ({ bounds.getCentreX(), bounds.getY() + lines[line].centre() }))
-        return false;
+    const juce::Point<int> entry { bounds.getCentreX(), bounds.getY() + lines[line].centre() };
 
-    juce::Thread::sleep (300);
-    return desktop::pressButton (1);
+    // The entry lights up under the pointer before the click, as it does for
+    // a person's hand. A chosen entry closes its menu first; on a loaded
+    // machine a click can come before the menu has seen the pointer arrive,
+    // and a person whose click did nothing clicks again.
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        if (! desktop::moveMouse (entry))
+            return false;
+
+        juce::Thread::sleep (300);
+
+        if (desktop::pressButton (1) && waitUntil ([this] { return desktop::getBounds (window).isEmpty(); }, 5000, 50))
+            return true;
+    }
+
+    return false;
 }
 
 //==============================================================================
