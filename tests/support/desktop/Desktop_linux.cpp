@@ -39,6 +39,15 @@ namespace
         return DisplayHandle (XOpenDisplay (nullptr));
     }
 
+    /** The test's one connection for its questions, open while it runs: an
+        X server resets when its last client leaves, and a connection opened
+        during that reset fails, so a test must never leave it alone. */
+    Display* sharedDisplay()
+    {
+        static const DisplayHandle connection = openDisplay();
+        return connection.get();
+    }
+
     /** Runs xdotool to its end; its output, or nothing when it failed. */
     juce::String runXdotool (const juce::StringArray& arguments, bool* succeeded = nullptr)
     {
@@ -108,13 +117,13 @@ namespace
 
 bool isAvailable()
 {
-    return openDisplay() != nullptr;
+    return sharedDisplay() != nullptr;
 }
 
 std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId)
 {
     std::vector<WindowId> windows;
-    const auto display = openDisplay();
+    auto* display = sharedDisplay();
 
     if (display == nullptr)
         return windows;
@@ -127,13 +136,13 @@ std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint6
     {
         XWindowAttributes attributes {};
 
-        if (XGetWindowAttributes (display.get(), (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
+        if (XGetWindowAttributes (display, (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
             continue;
 
-        if (processId != 0 && getProcessId (display.get(), (Window) window) != processId)
+        if (processId != 0 && getProcessId (display, (Window) window) != processId)
             continue;
 
-        if (std::regex_search (getTitle (display.get(), (Window) window).toStdString(), pattern))
+        if (std::regex_search (getTitle (display, (Window) window).toStdString(), pattern))
             windows.push_back (window);
     }
 
@@ -221,14 +230,14 @@ bool pressKey (const juce::String& keyName)
 
 juce::Image capture (WindowId window, juce::Rectangle<int> area)
 {
-    const auto display = openDisplay();
+    auto* display = sharedDisplay();
 
     if (display == nullptr)
         return {};
 
     XWindowAttributes attributes {};
 
-    if (XGetWindowAttributes (display.get(), (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
+    if (XGetWindowAttributes (display, (Window) window, &attributes) == 0 || attributes.map_state != IsViewable)
         return {};
 
     const auto whole = juce::Rectangle<int> (attributes.width, attributes.height);
@@ -241,8 +250,8 @@ juce::Image capture (WindowId window, juce::Rectangle<int> area)
     // person looking at the screen sees them.
     Window child = 0;
     int x = 0, y = 0;
-    XTranslateCoordinates (display.get(), (Window) window, DefaultRootWindow (display.get()), part.getX(), part.getY(), &x, &y, &child);
-    const std::unique_ptr<XImage, ImageDestroyer> pixels (XGetImage (display.get(), DefaultRootWindow (display.get()), x, y,
+    XTranslateCoordinates (display, (Window) window, DefaultRootWindow (display), part.getX(), part.getY(), &x, &y, &child);
+    const std::unique_ptr<XImage, ImageDestroyer> pixels (XGetImage (display, DefaultRootWindow (display), x, y,
                                                                     (unsigned) part.getWidth(), (unsigned) part.getHeight(),
                                                                     AllPlanes, ZPixmap));
 
@@ -268,7 +277,7 @@ juce::Image capture (WindowId window, juce::Rectangle<int> area)
 std::vector<WindowId> getStackingOrder()
 {
     std::vector<WindowId> order;
-    const auto display = openDisplay();
+    auto* display = sharedDisplay();
 
     if (display == nullptr)
         return order;
@@ -277,7 +286,7 @@ std::vector<WindowId> getStackingOrder()
     Window* children = nullptr;
     unsigned count = 0;
 
-    if (XQueryTree (display.get(), DefaultRootWindow (display.get()), &root, &parent, &children, &count) != 0)
+    if (XQueryTree (display, DefaultRootWindow (display), &root, &parent, &children, &count) != 0)
     {
         for (unsigned i = 0; i < count; ++i)
             order.push_back ((WindowId) children[i]);
@@ -290,12 +299,12 @@ std::vector<WindowId> getStackingOrder()
 
 WindowId getFocusedWindow()
 {
-    const auto display = openDisplay();
+    auto* display = sharedDisplay();
     Window focus = 0;
     int revert = 0;
 
     if (display != nullptr)
-        XGetInputFocus (display.get(), &focus, &revert);
+        XGetInputFocus (display, &focus, &revert);
 
     return focus == PointerRoot ? 0 : (WindowId) focus;
 }
