@@ -34,6 +34,10 @@ namespace desktop
     /** The window's place on the screen; empty when it is gone. */
     juce::Rectangle<int> getBounds (WindowId window);
 
+    /** The place of the window's content on the screen, inside the frame
+        that the system draws around it (none in a bare X server). */
+    juce::Rectangle<int> getContentBounds (WindowId window);
+
     /** Moves the pointer to a point of the screen and clicks a button there
         (1 left, 3 right), Shift held from before the press until after the
         release when withShift is set. */

@@ -178,6 +178,12 @@ juce::Rectangle<int> getBounds (WindowId window)
     return { shellValue (lines, "X"), shellValue (lines, "Y"), shellValue (lines, "WIDTH"), shellValue (lines, "HEIGHT") };
 }
 
+juce::Rectangle<int> getContentBounds (WindowId window)
+{
+    // With no window manager, nothing frames a window.
+    return getBounds (window);
+}
+
 bool moveMouse (juce::Point<int> screenPoint)
 {
     bool ok = false;

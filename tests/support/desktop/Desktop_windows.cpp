@@ -106,6 +106,17 @@ juce::Rectangle<int> getBounds (WindowId window)
     return { (int) r.left, (int) r.top, (int) (r.right - r.left), (int) (r.bottom - r.top) };
 }
 
+juce::Rectangle<int> getContentBounds (WindowId window)
+{
+    RECT client {};
+    POINT origin {};
+
+    if (! ::IsWindow (toHandle (window)) || ! ::GetClientRect (toHandle (window), &client) || ! ::ClientToScreen (toHandle (window), &origin))
+        return {};
+
+    return { (int) origin.x, (int) origin.y, (int) client.right, (int) client.bottom };
+}
+
 bool moveMouse (juce::Point<int> screenPoint)
 {
     return ::SetCursorPos (screenPoint.x, screenPoint.y);

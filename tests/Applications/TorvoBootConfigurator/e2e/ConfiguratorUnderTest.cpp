@@ -92,7 +92,7 @@ juce::Point<int> ConfiguratorUnderTest::getHomeButton() const
     // The button is the first widget of the title bar's left part, as wide as
     // the bar is high at least (its icon is square).
     constexpr int height = gui::tav::SimpleOkButtonMainView::titleBarHeight;
-    return getMainWindowBounds().getPosition() + juce::Point<int> (height / 2, height / 2);
+    return desktop::getContentBounds (mainWindow).getPosition() + juce::Point<int> (height / 2, height / 2);
 }
 
 juce::Point<int> ConfiguratorUnderTest::getTableRow (int row) const
@@ -101,7 +101,7 @@ juce::Point<int> ConfiguratorUnderTest::getTableRow (int row) const
     // its left quarter and starts with row 0.
     constexpr int top = gui::tav::SimpleOkButtonMainView::titleBarHeight + 4;
     constexpr int rowHeight = gui::tav::ItemTableRow::rowHeight;
-    return getMainWindowBounds().getPosition() + juce::Point<int> (40, top + row * rowHeight + rowHeight / 2);
+    return desktop::getContentBounds (mainWindow).getPosition() + juce::Point<int> (40, top + row * rowHeight + rowHeight / 2);
 }
 
 desktop::WindowId ConfiguratorUnderTest::waitForPaintedMenu (int timeoutMs, int pollIntervalMs)
