@@ -7,6 +7,8 @@
 #include "TestPrograms.h"
 #include "Waiting.h"
 
+#include <algorithm>
+
 // The Windows build of TorvoBootConfigurator under Wine, in the Wine
 // session's virtual X server, beside TorvoBoot installed as a real service of
 // Wine's service control manager in the tests' private prefix: the program is
@@ -26,34 +28,15 @@ namespace
         return juce::File::getSpecialLocation (juce::File::commonApplicationDataDirectory).getChildFile ("Torvo/TorvoBoot.configuration");
     }
 
-    int countInLog (const juce::String& text)
-    {
-        const auto log = getServiceLog().loadFileAsString();
-        int count = 0;
-
-        for (int i = log.indexOf (text); i >= 0; i = log.indexOf (i + 1, text))
-            ++count;
-
-        return count;
-    }
-
+    /** Waits (bounded) until that many lines of the service's log hold the text. */
     bool waitForLogCount (const juce::String& text, int count, int timeoutMs = 60000)
     {
-        return waitUntil ([&] { return countInLog (text) >= count; }, timeoutMs, 100);
-    }
-
-    programs::Result runSystemProgram (const juce::String& commandLine)
-    {
-        juce::ChildProcess process;
-        programs::Result result;
-
-        if (process.start (commandLine))
-        {
-            result.output = process.readAllProcessOutput();
-            result.exitCode = process.waitForProcessToFinish (60000) ? (int) process.getExitCode() : -1;
-        }
-
-        return result;
+        return waitUntil ([&]
+                          {
+                              const auto lines = juce::StringArray::fromLines (getServiceLog().loadFileAsString());
+                              return std::count_if (lines.begin(), lines.end(), [&] (const auto& line) { return line.contains (text); }) >= count;
+                          },
+                          timeoutMs, 100);
     }
 
     constexpr auto serviceStarted = "Interactive user already logged on at service start";
@@ -78,7 +61,7 @@ protected:
 
         const auto installed = programs::run ("TorvoBoot", { "-i" });
         ASSERT_EQ (installed.exitCode, 0) << installed.output;
-        const auto started = runSystemProgram ("net start TorvoBoot");
+        const auto started = programs::runSystemProgram ("net start TorvoBoot");
         ASSERT_EQ (started.exitCode, 0) << started.output;
         ASSERT_TRUE (waitForLogCount ("Launched " + third.getFullPathName(), 1)) << getServiceLog().loadFileAsString();
     }
