@@ -19,6 +19,10 @@ namespace desktop
     /** True when a display can be reached. */
     bool isAvailable();
 
+    /** Empty when input can be given to the display's programs, else why
+        not (on Linux: xdotool is missing). */
+    juce::String whyInputIsUnavailable();
+
     /** The shown top-level windows whose title matches the regular
         expression (ECMAScript syntax), from the bottom of the stack up; with
         a process id, only that process's. */

@@ -120,6 +120,13 @@ bool isAvailable()
     return sharedDisplay() != nullptr;
 }
 
+juce::String whyInputIsUnavailable()
+{
+    bool ok = false;
+    runXdotool ({ "version" }, &ok);
+    return ok ? juce::String() : "xdotool is not installed (Debian package xdotool, from scripts/install-deps)";
+}
+
 std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId)
 {
     std::vector<WindowId> windows;

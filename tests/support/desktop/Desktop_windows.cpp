@@ -55,6 +55,11 @@ bool isAvailable()
     return ::GetSystemMetrics (SM_CXSCREEN) > 0;
 }
 
+juce::String whyInputIsUnavailable()
+{
+    return {};
+}
+
 std::vector<WindowId> findWindows (const juce::String& titlePattern, juce::uint64 processId)
 {
     const std::regex pattern (titlePattern.toStdString());

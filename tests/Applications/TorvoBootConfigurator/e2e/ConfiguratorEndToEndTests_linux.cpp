@@ -34,8 +34,8 @@ protected:
         if (! desktop::isAvailable())
             GTEST_SKIP() << "no X display (GUI tests run in Xvfb through scripts/run-in-xvfb)";
 
-        if (! juce::File ("/usr/bin/xdotool").existsAsFile())
-            GTEST_SKIP() << "xdotool is not installed (scripts/install-deps)";
+        if (const auto why = desktop::whyInputIsUnavailable(); why.isNotEmpty())
+            GTEST_SKIP() << why;
 
         ASSERT_TRUE (ConfiguratorUnderTest::getExecutable().existsAsFile());
         // The third application runs, so that its row menu offers to kill it.
