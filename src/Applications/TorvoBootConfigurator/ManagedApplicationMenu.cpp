@@ -1,6 +1,7 @@
 #include "ManagedApplicationMenu.h"
 
 #include "ManagedApplicationCommands.h"
+#include "OrdinaryMenuForm.h"
 
 #include <hostsys/Process.h>
 #include <hostsys/TorvoBootCommandId.h>
@@ -12,17 +13,6 @@
 
 namespace gui::tav
 {
-
-namespace
-{
-    /** Turns the debug build's "always show secret entries" off while the
-        menu builds, so that it shows its ordinary form unless asked. */
-    struct OrdinaryFormWhileBuilding
-    {
-        OrdinaryFormWhileBuilding()   { SecretCommand::setDebugBuildAlwaysDisplaySecretCommand (false); }
-        ~OrdinaryFormWhileBuilding()  { SecretCommand::setDebugBuildAlwaysDisplaySecretCommand (true); }
-    };
-}
 
 ManagedApplicationMenu::ManagedApplicationMenu (os::ManagedApplication* application, const juce::String& name,
                                                 const juce::String& description)
@@ -72,7 +62,7 @@ void ManagedApplicationMenu::populateMenu (MenuBuilder& builder)
     builder.addSeparator();
 
     {
-        const OrdinaryFormWhileBuilding ordinary;
+        const OrdinaryMenuForm ordinary;
         builder.add (std::make_unique<RevealManagedApplicationInExplorerCommand> (application), false, false);
         addServiceCommands (builder, *application);
     }

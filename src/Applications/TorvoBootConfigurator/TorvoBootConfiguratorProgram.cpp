@@ -29,6 +29,11 @@ const ::tav::Class* TorvoBootConfiguratorProgram::getStaticClass()
     return ::tav::ClassOf<TorvoBootConfiguratorProgram>::instance;
 }
 
+juce::String TorvoBootConfiguratorProgram::getInstanceName()
+{
+    return juce::SystemStats::getEnvironmentVariable ("TORVO_BOOT_CONFIGURATOR_INSTANCE", "TorvoBootConfigurator");
+}
+
 void TorvoBootConfiguratorProgram::anotherInstanceStarted (const juce::String& commandLine)
 {
     juce::ignoreUnused (commandLine);
@@ -52,7 +57,7 @@ void TorvoBootConfiguratorProgram::removeLibraries (::tav::Library& rootLibrary)
 
 bool TorvoBootConfiguratorProgram::startProgram()
 {
-    singleInstance = SingleInstance::claim (instanceName, [this] { anotherInstanceStarted ({}); });
+    singleInstance = SingleInstance::claim (getInstanceName(), [this] { anotherInstanceStarted ({}); });
 
     // A second start has told the first one; it ends without a window.
     if (singleInstance == nullptr)

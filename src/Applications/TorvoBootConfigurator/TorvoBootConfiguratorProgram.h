@@ -28,8 +28,11 @@ public:
     /** The registered class, while the library is loaded. */
     static const ::tav::Class* getStaticClass();
 
-    /** The name under which the running instance is found. */
-    static constexpr const char* instanceName = "TorvoBootConfigurator";
+    /** The name under which the running instance is found:
+        "TorvoBootConfigurator", or what the environment variable
+        TORVO_BOOT_CONFIGURATOR_INSTANCE says (so that tests running side by
+        side do not find each other's instances). */
+    static juce::String getInstanceName();
 
     bool isGuiProgram() const override            { return false; }
 

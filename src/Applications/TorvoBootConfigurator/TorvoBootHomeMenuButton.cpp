@@ -1,5 +1,6 @@
 #include "TorvoBootHomeMenuButton.h"
 
+#include "OrdinaryMenuForm.h"
 #include "TorvoBootHomeMenuActions.h"
 #include "TorvoBootServiceName.h"
 
@@ -37,7 +38,7 @@ void TorvoBootHomeMenuButton::initializeWidget()
 juce::PopupMenu TorvoBootHomeMenuButton::buildMenu()
 {
     const auto running = os::DaemonClient::isDaemonRunning (torvoBootServiceName);
-    SecretCommand::setDebugBuildAlwaysDisplaySecretCommand (false);
+    const OrdinaryMenuForm ordinary;
     const auto secret = SecretCommand::canDisplaySecret();
     const juce::String noun = secret ? "" : "configuration ";
     juce::PopupMenu menu;
@@ -70,7 +71,6 @@ juce::PopupMenu TorvoBootHomeMenuButton::buildMenu()
     addPlainItem (menu, editEnvironmentVariables, "Edit system environment variables", true);
     menu.addSeparator();
     addPlainItem (menu, exitProgram, "Exit", true);
-    SecretCommand::setDebugBuildAlwaysDisplaySecretCommand (true);
     return menu;
 }
 

@@ -203,9 +203,11 @@ private:
             return bin.isDirectory();
 
         // systemctl records each call; is-active answers as the test chose
-        // (3: inactive); every other verb succeeds.
+        // (3: inactive); every other verb succeeds, unless the test made it
+        // fail with a message as systemd's own (exit code 5: no such unit).
         const juce::String systemctl = "#!/bin/sh\necho \"$*\" >> \"$FAKE_SYSTEMCTL_LOG\"\n"
-                                       "if [ \"$1\" = is-active ]; then exit \"${FAKE_SYSTEMCTL_ACTIVE:-3}\"; fi\nexit 0\n";
+                                       "if [ \"$1\" = is-active ]; then exit \"${FAKE_SYSTEMCTL_ACTIVE:-3}\"; fi\n"
+                                       "if [ -n \"$FAKE_SYSTEMCTL_FAIL\" ]; then echo \"$FAKE_SYSTEMCTL_FAIL\" >&2; exit 5; fi\nexit 0\n";
         const juce::String opener = "#!/bin/sh\necho \"$*\" > \"$FAKE_OPENER_LOG\"\n";
 
         for (const auto& [name, script] : { std::pair (juce::String ("systemctl"), systemctl), std::pair (juce::String ("xdg-open"), opener) })

@@ -1,5 +1,6 @@
 #include "ConfiguratorFixture.h"
 
+#include <ManagedApplicationMenu.h>
 #include <ManagedApplicationTableRow.h>
 #include <TorvoBootHomeMenuButton.h>
 #include <tavview/ObjectOwnedVectorEditor.h>
@@ -36,7 +37,9 @@ namespace
 
 TEST_F (Editor, TheMainWindowOpensCentredAtItsSizeWithTheStoredApplicationsAndTheFirstSelected)
 {
-    writeStore ({ "/opt/torvo/Torvo", "/opt/torvo/TorvoLauncher", "/opt/Shows \xc3\xa9t\xc3\xa9/Player" });
+    const juce::StringArray paths { juce::String ("/opt/torvo/Torvo"), juce::String ("/opt/torvo/TorvoLauncher"),
+                                    juce::String::fromUTF8 ("/opt/Shows \xc3\xa9t\xc3\xa9/Player") };
+    writeStore (paths);
     startGui();
 
     auto* window = thread().getMainWindow();
@@ -48,7 +51,7 @@ TEST_F (Editor, TheMainWindowOpensCentredAtItsSizeWithTheStoredApplicationsAndTh
 
     ASSERT_NE (editor(), nullptr);
     EXPECT_EQ (editor()->getTarget(), &configuration());
-    EXPECT_EQ (pathsOf (configuration()), juce::StringArray ({ "/opt/torvo/Torvo", "/opt/torvo/TorvoLauncher", "/opt/Shows \xc3\xa9t\xc3\xa9/Player" }));
+    EXPECT_EQ (pathsOf (configuration()), paths);
 
     auto& split = editor()->getSplit();
     EXPECT_DOUBLE_EQ (split.getRatio(), 0.25);
@@ -63,6 +66,10 @@ TEST_F (Editor, TheMainWindowOpensCentredAtItsSizeWithTheStoredApplicationsAndTh
     ASSERT_TRUE (dispatchUntil ([&] { return list->getTable().getRowWidget (2) != nullptr; }));
     EXPECT_EQ (list->getTable().getRowWidget (0)->getClassName(), "ManagedApplicationTableRow");
     EXPECT_EQ (list->getTable().getRowWidget (2)->getDisplayText(), "Player");
+    auto rowMenu = list->getTable().getRowWidget (2)->createMenu();
+    auto* applicationMenu = dynamic_cast<gui::tav::ManagedApplicationMenu*> (rowMenu.get());
+    ASSERT_NE (applicationMenu, nullptr) << "the table's rows offer the application's menu";
+    EXPECT_EQ (applicationMenu->getApplicationIndex(), 2) << "the third row addresses application 2";
 
     auto* titleBar = dynamic_cast<gui::tav::SoftwareVersionMainTitleBar*> (mainView()->getTitleBar());
     ASSERT_NE (titleBar, nullptr);

@@ -216,3 +216,19 @@ TEST_F (HomeMenu, WithoutSystemctlTheServiceEntriesFailWithAClearMessageAndTheMe
 
     EXPECT_TRUE (recorder.getText().contains ("systemctl was not found on PATH")) << recorder.getText();
 }
+
+TEST_F (HomeMenu, AServiceThatIsNotInstalledIsNotStartedAfterItsFailedStopAndSystemdsReasonIsShown)
+{
+    writeStore ({ "/opt/stored" });
+    startGui();
+    const ScopedEnvironment notInstalled ("FAKE_SYSTEMCTL_FAIL", juce::String ("Failed to stop TorvoBoot.service: Unit TorvoBoot.service not loaded."));
+    systemctlCalls.deleteFile();
+    MessageRecorder recorder;
+
+    gui::tav::performHomeMenuAction (Id::saveAndRestart);
+
+    EXPECT_EQ (getSystemctlCalls(), "stop TorvoBoot") << "a failed stop is followed by no start";
+    EXPECT_EQ (recorder.getLines(), juce::StringArray ("Error: systemctl stop TorvoBoot failed (exit code 5): "
+                                                       "Failed to stop TorvoBoot.service: Unit TorvoBoot.service not loaded."));
+    EXPECT_EQ (readPaths (store), juce::StringArray ({ "/opt/stored" })) << "the save went first";
+}

@@ -1,4 +1,5 @@
 #include "hostsys/Process.h"
+#include "SystemFolder_windows.h"
 #include <tavcore/ExecutionContext.h>
 #include <string>
 #include <windows.h>
@@ -8,13 +9,6 @@ namespace os
 
 namespace
 {
-    juce::File getSystemFolder()
-    {
-        wchar_t buffer[MAX_PATH + 1] = {};
-        const auto length = ::GetSystemDirectoryW (buffer, MAX_PATH);
-        return length > 0 && length <= MAX_PATH ? juce::File (juce::String (buffer, (size_t) length)) : juce::File();
-    }
-
     /** The command line of each dialog, after the system folder's program. */
     std::pair<juce::String, juce::String> getDialogCommand (SystemPreferenceProcess dialog)
     {
@@ -29,22 +23,10 @@ namespace
     }
 }
 
-juce::File Process::getSystemUserDirectory()
-{
-    const auto overridden = juce::SystemStats::getEnvironmentVariable ("TORVO_SYSTEM_USER_DIRECTORY", {});
-
-    if (overridden.isNotEmpty())
-        return juce::File::getCurrentWorkingDirectory().getChildFile (overridden);
-
-    // Services run as LocalSystem, whose profile lies in the system folder.
-    const auto system = getSystemFolder();
-    return system == juce::File() ? juce::File() : system.getChildFile ("config\\systemprofile");
-}
-
 bool Process::startSystemPreferenceProcess (SystemPreferenceProcess dialog)
 {
     const auto [program, arguments] = getDialogCommand (dialog);
-    const auto system = getSystemFolder();
+    const auto system = detail::getSystemFolder();
 
     if (program.isEmpty() || system == juce::File())
     {

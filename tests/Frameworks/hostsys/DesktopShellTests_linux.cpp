@@ -71,15 +71,3 @@ TEST_F (DesktopPath, RevealingWithoutADesktopOpenerSaysWhy)
     EXPECT_FALSE (os::Process::revealToUser (folder.get()));
     EXPECT_EQ (recorder.getText(), "Cannot show " + folder.get().getFullPathName() + ": the desktop's xdg-open was not found on PATH");
 }
-
-TEST (SystemUserDirectory, IsRootsHomeUnlessTheEnvironmentNamesAnother)
-{
-    {
-        const ScopedEnvironment unset ("TORVO_SYSTEM_USER_DIRECTORY", std::optional<juce::String>());
-        EXPECT_EQ (os::Process::getSystemUserDirectory(), juce::File ("/root"));
-    }
-
-    TemporaryFolder folder;
-    const ScopedEnvironment redirected ("TORVO_SYSTEM_USER_DIRECTORY", folder.get().getFullPathName());
-    EXPECT_EQ (os::Process::getSystemUserDirectory(), folder.get());
-}
