@@ -142,6 +142,7 @@ int main (int argc, char** argv)
     store::write (storeFile, thirtyOneApplications (third));
     ScopedEnvironment configuration ("TORVO_BOOT_CONFIGURATION", storeFile.getFullPathName());
     ScopedEnvironment home ("HOME", folder.get().getFullPathName());
+    ScopedEnvironment instance ("TORVO_BOOT_CONFIGURATOR_INSTANCE", "TorvoBootConfigurator-" + folder.get().getFileName());
     FakeBootService service (folder.get(), false);
 
     std::printf ("TorvoBootConfigurator, %d runs each (median, worst):\n", runs);

@@ -79,6 +79,8 @@ protected:
     juce::File storeFile = folder.get().getChildFile ("etc/TorvoBoot.configuration");
     ScopedEnvironment configurationVariable { "TORVO_BOOT_CONFIGURATION", storeFile.getFullPathName() };
     ScopedEnvironment home { "HOME", folder.get().getFullPathName() };
+    // An instance of the test's own, which no other test's program finds.
+    ScopedEnvironment instance { "TORVO_BOOT_CONFIGURATOR_INSTANCE", "TorvoBootConfigurator-" + folder.get().getFileName() };
     std::vector<store::Application> applications;
     std::unique_ptr<StoppableProcess> thirdRunning;
     std::unique_ptr<FakeBootService> service;

@@ -2,6 +2,7 @@
 #include "BootConfigurationStore.h"
 #include "ConfiguratorUnderTest.h"
 #include "MenuLines.h"
+#include "ScopedEnvironment.h"
 #include "TemporaryFolder.h"
 #include "TestProcesses.h"
 #include "TestPrograms.h"
@@ -75,6 +76,8 @@ protected:
     }
 
     TemporaryFolder folder;
+    // An instance of the test's own, which no other test's program finds.
+    ScopedEnvironment instance { "TORVO_BOOT_CONFIGURATOR_INSTANCE", "TorvoBootConfigurator-" + folder.get().getFileName() };
     juce::File third = programs::copyTestChild (folder.get(), "ThirdApplication");
     std::vector<store::Application> applications;
     std::unique_ptr<ConfiguratorUnderTest> configurator;
