@@ -35,6 +35,20 @@ Result run (const juce::String& stem, const juce::StringArray& arguments, int ti
     return result;
 }
 
+Result runSystemProgram (const juce::String& commandLine, int timeoutMs)
+{
+    juce::ChildProcess process;
+    Result result;
+
+    if (process.start (commandLine))
+    {
+        result.output = process.readAllProcessOutput();
+        result.exitCode = process.waitForProcessToFinish (timeoutMs) ? (int) process.getExitCode() : -1;
+    }
+
+    return result;
+}
+
 //==============================================================================
 juce::File getTestChild()
 {

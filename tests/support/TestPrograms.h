@@ -24,6 +24,11 @@ namespace programs
         the exit code is -1), its output gathered through a file. */
     Result run (const juce::String& stem, const juce::StringArray& arguments, int timeoutMs = 30000);
 
+    /** Runs a command line of the system's own programs (found as the
+        system finds them, "net start TorvoBoot") to its end, at most
+        timeoutMs; then the exit code is -1. */
+    Result runSystemProgram (const juce::String& commandLine, int timeoutMs = 60000);
+
     //==============================================================================
     // The test child (hostsys_test_child) is a small program that the process
     // tests start, find and end:

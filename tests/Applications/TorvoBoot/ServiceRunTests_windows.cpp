@@ -44,20 +44,6 @@ namespace
         return count;
     }
 
-    programs::Result runSystemProgram (const juce::String& commandLine)
-    {
-        juce::ChildProcess process;
-        programs::Result result;
-
-        if (process.start (commandLine))
-        {
-            result.output = process.readAllProcessOutput();
-            result.exitCode = process.waitForProcessToFinish (60000) ? (int) process.getExitCode() : -1;
-        }
-
-        return result;
-    }
-
     /** Sends a raw control code, as any administrator's tool could. */
     bool sendControlCode (DWORD code)
     {
@@ -108,7 +94,7 @@ namespace
             }
         });
 
-        result = runSystemProgram (commandLine);
+        result = programs::runSystemProgram (commandLine);
         juce::Thread::sleep (300);
         done = true;
         watcher.join();
@@ -144,7 +130,7 @@ namespace
         ASSERT_EQ (installed.exitCode, 0) << installed.output;
         EXPECT_TRUE (installed.output.contains ("TorvoBoot daemon installed successfully"));
 
-        const auto started = runSystemProgram ("net start TorvoBoot");
+        const auto started = programs::runSystemProgram ("net start TorvoBoot");
         EXPECT_EQ (started.exitCode, 0) << started.output;
         ASSERT_TRUE (waitForLog ("Interactive user already logged on at service start (session ")) << getLogFile().loadFileAsString();
         ASSERT_TRUE (waitForLog ("Launched ")) << getLogFile().loadFileAsString();
