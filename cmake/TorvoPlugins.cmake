@@ -6,7 +6,7 @@
 # plug-in links only its own code, resolving the frameworks from the host
 # when it is loaded. Two copies could not share a juce::String or the tav
 # root library.
-set(TORVO_HOST_FRAMEWORKS torvo_juce_core tavcore pixcore torvocore)
+set(TORVO_HOST_FRAMEWORKS torvo_juce_core tavcore pixcore torvocore startdeck)
 
 # What a plug-in compiles against: the frameworks' include folders and
 # definitions, without their archives.
