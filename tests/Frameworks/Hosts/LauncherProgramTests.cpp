@@ -71,7 +71,11 @@ TEST_F (LauncherProgram, ALibraryWithoutTheLauncherEntryPointIsSkippedWithAMessa
     ASSERT_TRUE (launcher.waitForConsole (component + "startDisplay")) << launcher.getConsole();
 
     const auto console = launcher.getConsole();
-    EXPECT_TRUE (console.contains ("Skipped " + hostOnlyPlugin().getFullPathName() + ": no entry point createLauncherPlugin")) << console;
+    // A Windows host plug-in is told by the program it imports from, before
+    // anything of it is loaded; elsewhere by its missing entry point.
+    const auto skipped = "Skipped " + hostOnlyPlugin().getFullPathName() + ": ";
+    EXPECT_TRUE (console.contains (skipped + "no entry point createLauncherPlugin")
+                 || console.contains (skipped + "it is linked against Torvo.exe and runs only inside that program")) << console;
     EXPECT_TRUE (console.contains ("Loaded launcher plug-in StandInLauncher")) << console;
     EXPECT_EQ (countOccurrences (console, component + "created"), 1) << console;
     EXPECT_EQ (launcher.interrupt(), 0) << launcher.getConsole();

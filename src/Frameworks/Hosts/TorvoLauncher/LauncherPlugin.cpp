@@ -1,4 +1,5 @@
 #include "LauncherPlugin.h"
+#include "PluginBinding.h"
 #include <tavcore/ExtensionsManager.h>
 
 namespace
@@ -31,6 +32,14 @@ LauncherPlugin::~LauncherPlugin()
 LauncherPlugin::Loaded LauncherPlugin::load (const juce::File& pluginFile)
 {
     Loaded loaded;
+
+    if (const auto host = pluginbinding::findOtherHostProgram (pluginFile); host.isNotEmpty())
+    {
+        loaded.isNoLauncherPlugin = true;
+        loaded.errorText = pluginFile.getFullPathName() + ": it is linked against " + host + " and runs only inside that program";
+        return loaded;
+    }
+
     auto module = torvo::SharedLibraryModule::open (pluginFile, loaded.errorText);
 
     if (module == nullptr)
@@ -42,7 +51,7 @@ LauncherPlugin::Loaded LauncherPlugin::load (const juce::File& pluginFile)
     if (create == nullptr)
     {
         closeUnused (std::move (module));
-        loaded.hasNoEntryPoint = true;
+        loaded.isNoLauncherPlugin = true;
         loaded.errorText = pluginFile.getFullPathName() + ": no entry point " + entryPointName;
         return loaded;
     }

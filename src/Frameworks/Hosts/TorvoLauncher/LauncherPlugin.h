@@ -18,7 +18,7 @@ public:
     struct Loaded
     {
         std::unique_ptr<LauncherPlugin> plugin;   /**< nullptr when not loaded */
-        bool hasNoEntryPoint = false;             /**< the library loaded but is no launcher plug-in */
+        bool isNoLauncherPlugin = false;          /**< a library of another kind, skipped */
         juce::String errorText;                   /**< why it is not loaded */
     };
 

@@ -150,12 +150,12 @@ bool TorvoLauncherProgram::loadPlugin (const juce::File& file, bool named)
 
     if (loaded.plugin == nullptr)
     {
-        if (loaded.hasNoEntryPoint)
+        if (loaded.isNoLauncherPlugin)
             context.information ("Skipped " + loaded.errorText);
         else
             context.error (loaded.errorText);
 
-        return loaded.hasNoEntryPoint || ! named;
+        return loaded.isNoLauncherPlugin || ! named;
     }
 
     auto& library = loaded.plugin->getLibrary();
