@@ -4,7 +4,7 @@
 #include "StandInLauncherComponent.h"
 #include <tavcore/ClassOf.h>
 #include <tavcore/ExtensionsManager.h>
-#include <torvocore/PluginLibrary.h>
+#include "../standin/StandInExport.h"
 
 namespace standin
 {
@@ -30,12 +30,6 @@ namespace
 }
 
 } // namespace standin
-
-#if defined (_WIN32)
- #define STANDIN_EXPORT __declspec(dllexport)
-#else
- #define STANDIN_EXPORT __attribute__ ((visibility ("default")))
-#endif
 
 extern "C" STANDIN_EXPORT torvo::PluginLibrary* createLauncherPlugin()
 {
