@@ -1,3 +1,4 @@
+#include "HostRunning.h"
 #include "LauncherRunning.h"
 #include <TemporaryFolder.h>
 #include <TestPrograms.h>
@@ -108,4 +109,27 @@ TEST_F (LauncherProgram, AnUnusablePortEndsTheLauncherWithItsUsage)
         EXPECT_TRUE (launcher.getConsole().contains ("Option --status-port needs a port from 1 to 65535")) << launcher.getConsole();
         EXPECT_FALSE (launcher.getConsole().contains (component)) << launcher.getConsole();
     }
+}
+
+TEST_F (LauncherProgram, TheRealHostsStatusReachesTheComponentsAndTheirPanelSeesItGoAndComeBack)
+{
+    RunningLauncher launcher (programs::find ("TorvoLauncher"), { portOption, standInPlugin().getFullPathName() });
+    ASSERT_TRUE (launcher.waitForConsole (component + "server not running")) << launcher.getConsole();
+
+    const juce::StringArray hostArguments { hostOnlyPlugin().getFullPathName(), portOption };
+    auto host = std::make_unique<hosttest::RunningHost> (hostArguments);
+    ASSERT_TRUE (launcher.waitForConsole (component + "server running")) << launcher.getConsole() << host->getConsole();
+
+    // The host's own memory figures, "used / total".
+    const auto memoryLine = after (launcher.getConsole(), component + "information ").upToFirstOccurrenceOf ("\n", false, false);
+    EXPECT_TRUE (memoryLine.contains (" / ")) << launcher.getConsole();
+
+    EXPECT_EQ (host->stop(), 0) << host->getConsole();
+    host.reset();
+    ASSERT_TRUE (launcher.waitForOccurrences (component + "server not running", 2)) << launcher.getConsole();
+
+    host = std::make_unique<hosttest::RunningHost> (hostArguments);
+    ASSERT_TRUE (launcher.waitForOccurrences (component + "server running", 2)) << launcher.getConsole() << host->getConsole();
+    EXPECT_EQ (host->stop(), 0) << host->getConsole();
+    EXPECT_EQ (launcher.interrupt(), 0) << launcher.getConsole();
 }
