@@ -13,6 +13,7 @@
 #include "tavcore/Enumeration.h"
 #include "tavcore/EventCounter.h"
 #include "tavcore/ExecutionContext.h"
+#include "tavcore/ExtensionsManager.h"
 #include "tavcore/Library.h"
 #include "tavcore/Object.h"
 #include "tavcore/ObjectFile.h"
