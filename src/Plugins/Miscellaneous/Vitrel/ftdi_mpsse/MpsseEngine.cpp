@@ -51,8 +51,9 @@ FT_STATUS prepareChannel (const D2xxFunctions& d2xx, FT_HANDLE handle, std::uint
 
 FT_STATUS initMpsseEngine (const D2xxFunctions& d2xx, FT_HANDLE handle, std::uint32_t clockHz, std::uint32_t latencyMs)
 {
-    // A clock of 0 Hz has no divisor; it is refused like one above the maximum.
-    if (clockHz == 0 || clockHz > maxSpiClockHz || latencyMs > 255)
+    // A clock no device of the family can make (0 Hz, above the maximum, below
+    // the slowest divisor) is refused before the device is asked anything.
+    if (! clockSettingFor (FT_DEVICE_232H, clockHz).valid || latencyMs > 255)
         return FT_INVALID_PARAMETER;
 
     FT_DEVICE type = 0;
@@ -62,6 +63,10 @@ FT_STATUS initMpsseEngine (const D2xxFunctions& d2xx, FT_HANDLE handle, std::uin
     FT_STATUS status = d2xx.getDeviceInfo (handle, &type, &id, serialNumber, description, nullptr);
 
     if (status != FT_OK) return status;
+
+    // The FT2232C/D's coarser base cannot go as slow as the others.
+    if (! clockSettingFor (type, clockHz).valid) return FT_INVALID_PARAMETER;
+
     if ((status = prepareChannel (d2xx, handle, latencyMs)) != FT_OK) return status;
 
     // With loopback on, nothing reaches the SPI bus while the engine is probed.
@@ -160,26 +165,42 @@ FT_STATUS drainReceiveQueue (const D2xxFunctions& d2xx, FT_HANDLE handle)
     return status;
 }
 
-FT_STATUS setMpsseClock (const D2xxFunctions& d2xx, FT_HANDLE handle, FT_DEVICE type, std::uint32_t clockHz)
+ClockSetting clockSettingFor (FT_DEVICE type, std::uint32_t clockHz) noexcept
 {
-    std::uint32_t base = maxSpiClockHz;
+    if (clockHz == 0 || clockHz > maxSpiClockHz)
+        return {};
 
     // The FT2232C/D has no divide-by-5 control; the high-speed chips choose the
     // 6 MHz base for slow clocks so the 16-bit divisor keeps its resolution.
+    const std::uint32_t base = type == FT_DEVICE_2232C || clockHz > 6'000'000 ? maxSpiClockHz : 6'000'000;
+
+    // Rounded up: a divisor rounded down would clock a device faster than it may be driven.
+    const auto divisor = (base + clockHz - 1) / clockHz - 1;
+
+    if (divisor > 0xFFFF)
+        return {};
+
+    return { base, divisor, true };
+}
+
+FT_STATUS setMpsseClock (const D2xxFunctions& d2xx, FT_HANDLE handle, FT_DEVICE type, std::uint32_t clockHz)
+{
+    const auto setting = clockSettingFor (type, clockHz);
+
+    if (! setting.valid)
+        return FT_INVALID_PARAMETER;
+
     if (type != FT_DEVICE_2232C)
     {
-        const bool fast = clockHz > 6'000'000;
-        base = fast ? maxSpiClockHz : 6'000'000;
+        const bool fast = setting.baseHz == maxSpiClockHz;
 
         if (const auto status = writeCommand (d2xx, handle, { fast ? MPSSE_DIVIDE_BY_5_OFF : MPSSE_DIVIDE_BY_5_ON });
             status != FT_OK)
             return status;
     }
 
-    // Clocks too slow for 16 bits get the slowest divisor rather than a wrapped one.
-    const auto divisor = std::min<std::uint32_t> (base / clockHz - 1, 0xFFFF);
-    return writeCommand (d2xx, handle, { MPSSE_SET_DIVISOR, static_cast<std::uint8_t> (divisor & 0xFF),
-                                         static_cast<std::uint8_t> (divisor >> 8) });
+    return writeCommand (d2xx, handle, { MPSSE_SET_DIVISOR, static_cast<std::uint8_t> (setting.divisor & 0xFF),
+                                         static_cast<std::uint8_t> (setting.divisor >> 8) });
 }
 
 } // namespace vitrel::ftdi

@@ -22,7 +22,18 @@ FT_STATUS awaitBadCommandEcho (const D2xxFunctions& d2xx, FT_HANDLE handle, std:
 /** Reads and drops whatever is waiting in the receive queue. */
 FT_STATUS drainReceiveQueue (const D2xxFunctions& d2xx, FT_HANDLE handle);
 
-/** Programs the clock divider of a device of the given type for clockHz. */
+/** The base clock and divisor that give the fastest clock not above a request; see clockSettingFor. */
+struct ClockSetting
+{
+    std::uint32_t baseHz = 0;     ///< 30 MHz, or 6 MHz with the divide-by-5 on
+    std::uint32_t divisor = 0;    ///< the clock is baseHz / (1 + divisor)
+    bool valid = false;           ///< false when even the slowest divisor runs faster than asked
+};
+
+/** The setting for clockHz on a device of the given type, rounding the divisor up so the bus never runs faster than asked. */
+ClockSetting clockSettingFor (FT_DEVICE type, std::uint32_t clockHz) noexcept;
+
+/** Programs the clock divider of a device of the given type for clockHz; FT_INVALID_PARAMETER, sending nothing, for a clock it cannot make. */
 FT_STATUS setMpsseClock (const D2xxFunctions& d2xx, FT_HANDLE handle, FT_DEVICE type, std::uint32_t clockHz);
 
 } // namespace vitrel::ftdi

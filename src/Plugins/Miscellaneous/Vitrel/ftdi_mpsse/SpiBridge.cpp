@@ -39,8 +39,13 @@ bool openSpiBridge()
     Init_libMPSSE();
     closeSpiBridge();
 
+    // Without the driver no channel is asked for: each call would try to load
+    // it again and print the failure once more for the same attempt.
     std::uint32_t count = 0;
-    SPI_GetNumChannels (&count);
+
+    if (ftdi::isDriverLoaded())
+        SPI_GetNumChannels (&count);
+
     std::printf ("channels found : %d\n", static_cast<int> (count));
 
     const auto index = requestedChannel();

@@ -75,6 +75,11 @@ const D2xxFunctions* driver() noexcept
     return state().loaded ? &state().functions : nullptr;
 }
 
+bool isDriverLoaded() noexcept
+{
+    return state().loaded;
+}
+
 void setDriverLibraryPath (const char* path)
 {
     unload();

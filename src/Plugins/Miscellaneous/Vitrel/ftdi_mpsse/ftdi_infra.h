@@ -21,6 +21,9 @@ namespace vitrel::ftdi
 /** The driver's entry points, loading the driver first when needed; null while it cannot be loaded. */
 const D2xxFunctions* driver() noexcept;
 
+/** Whether the driver is loaded now; unlike driver(), it never tries to load it. */
+bool isDriverLoaded() noexcept;
+
 /** Makes later loads use the library at path instead of the driver's usual name (null restores it); unloads the current driver. */
 void setDriverLibraryPath (const char* path);
 

@@ -205,16 +205,13 @@ FT_STATUS SPI_CloseChannel (FT_HANDLE handle)
 
     const auto layout = record->settings.pinLayout;
 
-    if (const auto status = writeLowByte (*d2xx, handle, static_cast<std::uint8_t> (layout >> 24),
-                                          static_cast<std::uint8_t> (layout >> 16));
-        status != FT_OK)
-        return status;
-
-    if (const auto status = d2xx->close (handle); status != FT_OK)
-        return status;
-
+    // The device is closed and forgotten even when the closing pin levels could
+    // not be written: a caller that drops the handle could never close it later.
+    const auto pinStatus = writeLowByte (*d2xx, handle, static_cast<std::uint8_t> (layout >> 24),
+                                         static_cast<std::uint8_t> (layout >> 16));
+    const auto closeStatus = d2xx->close (handle);
     unregisterChannel (handle);
-    return FT_OK;
+    return pinStatus != FT_OK ? pinStatus : closeStatus;
 }
 
 FT_STATUS SPI_ChangeCS (FT_HANDLE handle, std::uint32_t options)

@@ -82,6 +82,11 @@ struct ClockCase
     std::vector<std::string> writes;
 };
 
+void PrintTo (const ClockCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class Clock : public ChannelInit, public testing::WithParamInterface<ClockCase> {};
 
 TEST_P (Clock, ChoosesTheBaseAndDivisor)
@@ -95,14 +100,43 @@ INSTANTIATE_TEST_SUITE_P (Rates, Clock, testing::Values (
     ClockCase { "Top6MHzStaysOnSlowBase", FT_DEVICE_232H, 6'000'000, { "8B", "86 00 00" } },
     ClockCase { "Fast10MHz", FT_DEVICE_2232H, 10'000'000, { "8A", "86 02 00" } },
     ClockCase { "Max30MHz", FT_DEVICE_4232H, 30'000'000, { "8A", "86 00 00" } },
-    ClockCase { "TooSlowForTheDivisorClamps", FT_DEVICE_232H, 10, { "8B", "86 FF FF" } },
-    ClockCase { "Ft2232cHasNoDivideBy5", FT_DEVICE_2232C, 1'000'000, { "86 1D 00" } }),
+    ClockCase { "Ft2232cHasNoDivideBy5", FT_DEVICE_2232C, 1'000'000, { "86 1D 00" } },
+    // Clocks that no divisor gives exactly run at the next slower clock: 15 MHz, 5 MHz, 2 MHz, 1.5 MHz.
+    ClockCase { "Asked16MHzRuns15", FT_DEVICE_232H, 16'000'000, { "8A", "86 01 00" } },
+    ClockCase { "Asked7MHzRuns6", FT_DEVICE_232H, 7'000'000, { "8A", "86 04 00" } },
+    ClockCase { "Asked2Point5MHzRuns2", FT_DEVICE_232H, 2'500'000, { "8B", "86 02 00" } },
+    ClockCase { "Asked1Point9MHzRuns1Point5", FT_DEVICE_232H, 1'900'000, { "8B", "86 03 00" } },
+    ClockCase { "SlowestTheDivisorMakes", FT_DEVICE_232H, 92, { "8B", "86 C1 FE" } }),
     [] (const auto& info) { return std::string (info.param.name); });
+
+// Whatever is asked, the clock the setting makes is at most the request, and the next faster divisor would exceed it.
+TEST (ClockSetting, NeverRunsTheBusFasterThanAsked)
+{
+    for (const std::uint32_t asked : { 1'000u, 999'999u, 1'000'000u, 1'000'001u, 4'000'000u, 6'000'001u,
+                                       14'999'999u, 16'000'000u, 29'999'999u, 30'000'000u })
+    {
+        for (const FT_DEVICE type : { FT_DEVICE_232H, FT_DEVICE_2232C })
+        {
+            const auto setting = vitrel::ftdi::clockSettingFor (type, asked);
+            ASSERT_TRUE (setting.valid) << asked;
+            EXPECT_LE (setting.baseHz / (1 + setting.divisor), asked) << asked;
+
+            if (setting.divisor > 0)
+            {
+                EXPECT_GT (static_cast<double> (setting.baseHz) / setting.divisor, asked) << asked;
+            }
+        }
+    }
+}
 
 TEST_F (ChannelInit, RefusesClocksItCannotMakeBeforeTouchingTheDevice)
 {
     EXPECT_EQ (init (0, 30'000'001), FT_INVALID_PARAMETER);
     EXPECT_EQ (init (0, 0), FT_INVALID_PARAMETER);
+
+    // Slower than the largest divisor makes: that divisor would run the bus faster than asked.
+    EXPECT_EQ (init (0, 91), FT_INVALID_PARAMETER);
+    EXPECT_EQ (vitrel::ftdi::setMpsseClock (RecordingD2xx::functions(), handle, FT_DEVICE_232H, 91), FT_INVALID_PARAMETER);
     EXPECT_TRUE (d2xx().callsOn (handle).empty());
 }
 

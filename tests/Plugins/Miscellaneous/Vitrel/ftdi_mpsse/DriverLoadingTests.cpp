@@ -37,14 +37,30 @@ TEST_P (MissingDriver, IsReportedAndAnsweredWithAFailureStatus)
     EXPECT_THAT (output, testing::EndsWith (loadMessage));
 }
 
-TEST_P (MissingDriver, LeavesTheDisplaysBridgeNotFound)
+/** How often text occurs in output. */
+int occurrences (const std::string& output, const std::string& text)
 {
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE (vitrel::openSpiBridge());
-    const auto output = testing::internal::GetCapturedStdout();
+    int n = 0;
 
-    EXPECT_THAT (output, testing::HasSubstr (loadMessage));
-    EXPECT_THAT (output, testing::EndsWith ("channels found : 0\nUSB->SPI Bridge not found."));
+    for (auto at = output.find (text); at != std::string::npos; at = output.find (text, at + 1))
+        ++n;
+
+    return n;
+}
+
+// Each attempt of the display thread reports the missing driver once, and the
+// process goes on to try again.
+TEST_P (MissingDriver, LeavesTheDisplaysBridgeNotFoundReportingItOncePerAttempt)
+{
+    for (int attempt = 1; attempt <= 3; ++attempt)
+    {
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE (vitrel::openSpiBridge());
+        const auto output = testing::internal::GetCapturedStdout();
+
+        EXPECT_EQ (occurrences (output, loadMessage), 1) << output;
+        EXPECT_THAT (output, testing::EndsWith ("channels found : 0\nUSB->SPI Bridge not found."));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P (Libraries, MissingDriver, testing::Values (

@@ -124,4 +124,28 @@ TEST_F (DisplayBridge, ClosingLeavesTheClosingPinsAndForgetsTheHandle)
     EXPECT_EQ (vitrel::bridgeHandle, nullptr);
 }
 
+TEST_F (DisplayBridge, AFailedClosingPinWriteStillClosesTheDevice)
+{
+    ASSERT_TRUE (openQuietly());
+    auto* handle = vitrel::bridgeHandle;
+    d2xx().clearCalls();
+    d2xx().fail ("Write", FT_IO_ERROR);
+
+    vitrel::closeSpiBridge();
+    EXPECT_THAT (d2xx().callsOn (handle), ElementsAre ("Write 80 00 00", "Close"));
+    EXPECT_EQ (vitrel::bridgeHandle, nullptr);
+
+    // The channel is no longer registered: nothing is left to close twice.
+    EXPECT_EQ (SPI_CloseChannel (handle), FT_OTHER_ERROR);
+}
+
+TEST_F (DisplayBridge, ClosingReportsTheFailedPinWrite)
+{
+    auto* handle = openInitialised (SPI_CONFIG_OPTION_CS_ACTIVELOW);
+    opened.clear();
+    d2xx().fail ("Write", FT_IO_ERROR);
+    EXPECT_EQ (SPI_CloseChannel (handle), FT_IO_ERROR);
+    EXPECT_THAT (d2xx().callsOn (handle), ElementsAre ("Write 80 00 00", "Close"));
+}
+
 } // namespace
