@@ -186,4 +186,10 @@ Library& Library::getRootLibrary()
     return root;
 }
 
+//==============================================================================
+const Class* getClass (const juce::String& className)
+{
+    return Library::getRootLibrary().findClass (className);
+}
+
 } // namespace tav

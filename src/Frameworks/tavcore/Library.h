@@ -81,4 +81,9 @@ private:
     JUCE_DECLARE_NON_COPYABLE (Library)
 };
 
+//==============================================================================
+/** A class of the loaded libraries by name (searched from the root library),
+    or nullptr when none is registered under it. */
+const Class* getClass (const juce::String& className);
+
 } // namespace tav

@@ -34,6 +34,15 @@ juce::String Object::getMemberVariableName (size_t index) const
     return index < memberVariables.size() ? memberVariables[index].name : juce::String();
 }
 
+Object* Object::getVariableByName (const juce::String& variableName) const
+{
+    for (auto& member : memberVariables)
+        if (member.name == variableName)
+            return member.object;
+
+    return nullptr;
+}
+
 void Object::addMemberVariableObject (Object& member, const juce::String& variableName)
 {
     member.setParent (this);

@@ -66,6 +66,9 @@ public:
     /** The number of member variable objects this object holds. */
     size_t getNumMemberVariableObjects() const noexcept { return memberVariables.size(); }
 
+    /** The member variable object declared under a name, or nullptr. */
+    Object* getVariableByName (const juce::String& variableName) const;
+
     //==============================================================================
     /** The object's state. Values answer their text; other objects a map of
         their non-transient member variables, tagged with the class name. */

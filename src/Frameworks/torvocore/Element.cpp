@@ -48,6 +48,18 @@ void Element::unload()
 {
 }
 
+void Element::preUpdate (const FrameInformation&)
+{
+}
+
+void Element::refreshInformation()
+{
+}
+
+void Element::updateStatus()
+{
+}
+
 //==============================================================================
 juce::int64 Element::computeVersion() const
 {

@@ -2,6 +2,7 @@
 
 #include "torvocore/ElementListener.h"
 #include "torvocore/Engine.h"
+#include "torvocore/FrameInformation.h"
 #include "torvocore/VariableDependencies.h"
 #include <tavcore/ChangeCallback.h>
 #include <tavcore/Object.h>
@@ -50,6 +51,19 @@ public:
     /** Called by the host before the element is destroyed or its plug-in
         unloaded: whatever it holds of devices and graphics is let go here. */
     virtual void unload();
+
+    //==============================================================================
+    /** Called by the host at the start of each of its updates of the element. */
+    virtual void preUpdate (const FrameInformation& frame);
+
+    /** Called by the host with each update, after preUpdate(): the element
+        takes the host's latest information (its status record, its devices'
+        states). The base does nothing. */
+    virtual void refreshInformation();
+
+    /** Called by the host at the end of each update, after refreshInformation(),
+        so the element can publish its status. The base does nothing. */
+    virtual void updateStatus();
 
     //==============================================================================
     /** A number that moves whenever what the element renders may have

@@ -24,4 +24,25 @@ Device* Engine::findDevice (const tav::Class* deviceClass, const juce::String& n
     return nullptr;
 }
 
+//==============================================================================
+void Engine::addExtension (tav::Object& extension)
+{
+    if (std::find (extensions.begin(), extensions.end(), &extension) == extensions.end())
+        extensions.push_back (&extension);
+}
+
+void Engine::removeExtension (tav::Object& extension)
+{
+    extensions.erase (std::remove (extensions.begin(), extensions.end(), &extension), extensions.end());
+}
+
+tav::Object* Engine::findExtensionByClass (const tav::Class* extensionClass) const
+{
+    for (auto* extension : extensions)
+        if (extension->isInstanceOf (extensionClass))
+            return extension;
+
+    return nullptr;
+}
+
 } // namespace torvo

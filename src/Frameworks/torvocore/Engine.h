@@ -35,6 +35,18 @@ public:
     Device* findDevice (const tav::Class* deviceClass, const juce::String& name) const;
 
     //==============================================================================
+    /** Adds an engine component (not owned) that elements and tools find by
+        its class, such as the server's status component. */
+    void addExtension (tav::Object& extension);
+
+    /** Takes an engine component out again. */
+    void removeExtension (tav::Object& extension);
+
+    /** The first engine component of a class (or a class derived from it),
+        or nullptr; nullptr for a null class. */
+    tav::Object* findExtensionByClass (const tav::Class* extensionClass) const;
+
+    //==============================================================================
     /** Gives the engine the context its elements render with (not owned;
         nullptr when the host has none). */
     void setGraphics (graphics::GraphicsContext* newGraphics) noexcept   { graphicsContext = newGraphics; }
@@ -44,6 +56,7 @@ public:
 
 private:
     std::vector<Device*> devices;
+    std::vector<tav::Object*> extensions;
     graphics::GraphicsContext* graphicsContext = nullptr;
 
     JUCE_DECLARE_NON_COPYABLE (Engine)

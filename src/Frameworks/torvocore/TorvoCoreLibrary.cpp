@@ -1,4 +1,5 @@
 #include "torvocore/TorvoCoreLibrary.h"
+#include "torvocore/ServerInformationClasses.h"
 #include <tavcore/ClassOf.h>
 
 namespace torvo
@@ -37,6 +38,8 @@ std::unique_ptr<tav::Library> createTorvoCoreLibrary()
     library->addClass ("TextureModifier",      std::make_unique<tav::AbstractClass> ("Element"));
     library->addClass ("ColorModifier",        std::make_unique<tav::AbstractClass> ("Object"));
     library->addClass ("ColorTextureModifier", std::make_unique<tav::TemplateClass> ("TextureModifier"));
+    library->addClass ("Tool",                 std::make_unique<tav::AbstractClass> ("Element"));
+    addServerInformationClasses (*library);
 
     return library;
 }

@@ -1,0 +1,10 @@
+#include "torvocore/BuiltinHelpersRenderer.h"
+
+namespace torvo
+{
+
+void BuiltinHelpersRenderer::renderBuiltinHelpers (graphics::GraphicsContext&)
+{
+}
+
+} // namespace torvo
