@@ -1,5 +1,5 @@
 #include "VitrelThread.h"
-#include "MatrixOrbitalImages.h"
+#include "PageImageLoading.h"
 
 #include "EVE/CommandFifo.h"
 #include "EVE/CoprocessorCommands.h"
@@ -23,8 +23,6 @@ namespace
     // The front panel: a 480 x 128 display on the second board variant, with capacitive touch.
     constexpr int displayType = 4, boardVariant = 2, capacitiveTouch = 2;
     constexpr int retryDelayMs = 500, loopDelayMs = 2, stopTimeoutMs = 5000;
-    // RAM_G's size: an end address beyond it is the answer of a controller that failed the image.
-    constexpr std::uint32_t graphicsMemorySize = 1024 * 1024;
 }
 
 VitrelThread::VitrelThread() : juce::Thread ("VitrelThread")
@@ -83,29 +81,9 @@ void VitrelThread::loadImages()
 {
     std::uint32_t address = 0;
 
-    for (size_t i = 0; i < imageAttributeNames.size() && ! threadShouldExit(); ++i)
+    for (size_t i = 0; i < images.size() && ! threadShouldExit(); ++i)
     {
-        images[i] = { static_cast<std::uint32_t> (i), address, eve::BITMAP_FORMAT_ARGB4, 0, 0 };
-        const auto* imagesClass = tav::getClass ("MatrixOrbitalImages");
-        const auto png = imagesClass != nullptr ? imagesClass->getBufferAttribute (imageAttributeNames[i], nullptr)
-                                                : tav::Class::BufferAttribute {};
-
-        if (png.data == nullptr)
-        {
-            // The page then shows nothing where this image belongs.
-            std::printf ("ERROR: image %s not found.\n", imageAttributeNames[i]);
-        }
-        else
-        {
-            const auto end = eve::loadPngImage (address, static_cast<const std::uint8_t*> (png.data),
-                                                static_cast<std::uint32_t> (png.size), images[i]);
-
-            // A picture the controller could not decode leaves no size and no end to trust.
-            if (end > address && end <= graphicsMemorySize)
-                address = end;
-            else
-                images[i].width = images[i].height = 0;
-        }
+        address = loadPageImage (tav::getClass ("MatrixOrbitalImages"), i, address, images[i]);
 
         if (imageLoaded)
             imageLoaded (static_cast<int> (i));
