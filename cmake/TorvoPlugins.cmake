@@ -6,7 +6,7 @@
 # plug-in links only its own code, resolving the frameworks from the host
 # when it is loaded. Two copies could not share a juce::String or the tav
 # root library.
-set(TORVO_HOST_FRAMEWORKS torvo_juce_core tavcore pixcore torvocore)
+set(TORVO_HOST_FRAMEWORKS torvo_juce_core tavcore pixcore torvocore startdeck)
 
 # What a plug-in compiles against: the frameworks' include folders and
 # definitions, without their archives.
@@ -57,12 +57,17 @@ endfunction()
 # the frameworks' headers and linked against the host Torvo. The own
 # libraries link the frameworks through torvo_link_frameworks, so that the
 # plug-in holds no copy of them. Only the symbols the version script (ELF)
-# or dllexport (Windows) names are exported.
-#   torvo_add_plugin(<name> SOURCES <files...> LIBRARIES <own static libraries...> VERSION_SCRIPT <file>)
+# or dllexport (Windows) names are exported. HOST names another host program
+# to link against (default Torvo): on Windows a plug-in imports the
+# frameworks from that program by its file name, so it loads only there.
+#   torvo_add_plugin(<name> SOURCES <files...> LIBRARIES <own static libraries...> VERSION_SCRIPT <file> [HOST <program>])
 function(torvo_add_plugin name)
-    cmake_parse_arguments(ARG "" "VERSION_SCRIPT" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "VERSION_SCRIPT;HOST" "SOURCES;LIBRARIES" ${ARGN})
+    if(NOT ARG_HOST)
+        set(ARG_HOST Torvo)
+    endif()
     add_library(${name} SHARED ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} torvo_framework_usage Torvo)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} torvo_framework_usage ${ARG_HOST})
     set_target_properties(${name} PROPERTIES
         TORVO_PLUGIN ON
         PREFIX ""
