@@ -1,6 +1,8 @@
 #include "PageImageLoading.h"
 #include "MatrixOrbitalImages.h"
 
+#include "EVE/CommandFifo.h"
+
 #include <tavcore/Class.h>
 
 #include <cstdio>
@@ -37,7 +39,12 @@ std::uint32_t loadPageImage (const tav::Class* imagesClass, std::size_t index, s
     if (end > address && end <= graphicsMemorySize && record.width > 0 && record.height > 0)
         return end;
 
+    // A picture the co-processor cannot find the end of keeps it waiting for
+    // more image data, and it would swallow the next image as the rest of
+    // this one: a reset sends it back to reading commands.
     std::printf ("ERROR: image %s could not be decoded.\n", name);
+    eve::resetCoprocessor();
+    eve::fifoWriteOffset = 0;
     record.width = record.height = 0;
     return address;
 }

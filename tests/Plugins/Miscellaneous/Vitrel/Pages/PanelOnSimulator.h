@@ -5,6 +5,7 @@
 
 #include <torvocore/TorvoServerInformation.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
