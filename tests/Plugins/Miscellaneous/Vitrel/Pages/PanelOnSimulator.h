@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PageLoop.h"
+#include "SampleInformation.h"
 #include "SimulatedDisplay.h"
 
 #include <torvocore/TorvoServerInformation.h>
@@ -23,9 +24,6 @@ public:
     PanelLibraries (const PanelLibraries&) = delete;
     PanelLibraries& operator= (const PanelLibraries&) = delete;
 };
-
-/** A host status record with the given connected adapters and everything else filled. */
-std::unique_ptr<torvo::TorvoServerInformation> makeInformation (const std::vector<juce::String>& connectedAdapters);
 
 /** The texts drawn in a display list (ROM-font cells between BEGIN(BITMAPS) and END), in order. */
 std::vector<std::string> textsIn (const std::vector<std::uint32_t>& displayList);
