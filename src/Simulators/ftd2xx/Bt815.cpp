@@ -40,6 +40,8 @@ Bt815::Bt815 (FTSimStatistics* statistics) : stats (statistics), coprocessor (me
 void Bt815::powerDown()
 {
     poweredUp = active = false;
+    touching = false;
+    frontPanel.powerDown();
     hostCommands.clear();
     memory.reset();
     coprocessor.reset();
@@ -106,6 +108,10 @@ void Bt815::injectCoprocessorFault (const std::string& text)
 
 void Bt815::touch (int x, int y)
 {
+    touching = x >= 0;
+    touchX = x;
+    touchY = y;
+
     if (x < 0)
     {
         memory.write32 (REG_TOUCH_SCREEN_XY, 0x80008000);
@@ -128,6 +134,32 @@ void Bt815::boot()
 
     active = true;
     bootReadsLeft = bootReads;
+    engineStartReadsLeft = engineStartReads;
+    enginesStarting = engineStartReads > 0;
+
+    if (enginesStarting)
+        memory.write8 (REG_CPURESET, 7);
+}
+
+void Bt815::engineResetRead()
+{
+    if (! enginesStarting)
+        return;
+
+    // The read that finds the count spent sees the engines out of reset.
+    if (engineStartReadsLeft-- > 0)
+        return;
+
+    memory.write8 (REG_CPURESET, 0);
+    enginesStarting = false;
+}
+
+void Bt815::pollFrontPanel()
+{
+    PanelTouch panelTouch;
+
+    if (frontPanel.poll (panelTouch) == TouchRead::touch)
+        touch (panelTouch.pressed ? panelTouch.x : -1, panelTouch.y);
 }
 
 void Bt815::endTransaction()
@@ -172,6 +204,11 @@ void Bt815::swapDisplayList()
     const int height = static_cast<int> (memory.read32 (REG_VSIZE) & 0xFFF);
     frame = renderDisplayList (memory, width > 0 ? width : 480, height > 0 ? height : 272);
     memory.write32 (REG_DLSWAP, 0);
+    frontPanel.publish (frame.image);
+
+    // A finger held down reports the tag that the new list drew under it.
+    if (touching)
+        touch (touchX, touchY);
 
     const auto path = readEnvironment ("FTD2XX_SIM_FRAME_PNG");
 
@@ -223,6 +260,12 @@ std::uint8_t Bt815::nextOutgoingByte()
     if (header.size() == 3)
     {
         header.push_back (0); // the dummy byte's slot: from here on every byte is data
+
+        if (address == REG_CPURESET)
+            engineResetRead();
+
+        if (address >= REG_TOUCH_SCREEN_XY && address <= REG_TOUCH_TAG + 3)
+            pollFrontPanel();
 
         // While the boot is still running, reads answer nothing but zeros.
         if (bootReadsLeft > 0)

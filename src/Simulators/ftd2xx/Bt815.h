@@ -4,6 +4,7 @@
 #include "Bt815Memory.h"
 #include "D2xxApi.h"
 #include "DisplayListRenderer.h"
+#include "FrontPanelLink.h"
 #include "SpiSlave.h"
 
 #include <cstdint>
@@ -24,7 +25,9 @@ namespace ftd2xxsim
     Writes to REG_CMD_WRITE start the co-processor, REG_CPURESET bit 0 holds
     it in reset, and a swap (REG_DLSWAP or CMD_SWAP) renders RAM_DL into the
     displayed frame, which is written as a PNG to the file that
-    FTD2XX_SIM_FRAME_PNG names, if it is set. Touches are set from outside.
+    FTD2XX_SIM_FRAME_PNG names, if it is set. Touches are set from outside,
+    or by a front-panel viewer through the file FTD2XX_SIM_PANEL names, where
+    the frames are published too (FrontPanelLink).
 */
 class Bt815 : public SpiSlave
 {
@@ -47,11 +50,21 @@ public:
     /** Lets the boot after each ACTIVE last for the given number of read transactions, which all answer 0. */
     void setBootReads (int reads) noexcept       { bootReads = reads; }
 
+    /**
+        Lets the engines stay in reset after each boot for the given number of
+        reads of REG_CPURESET, which answer 7 (co-processor, touch and audio
+        held) before it reads 0.
+    */
+    void setEngineStartReads (int reads) noexcept { engineStartReads = reads; }
+
     /** Makes the co-processor's next command fault with text. */
     void injectCoprocessorFault (const std::string& text);
 
     /** Touches the panel at (x, y); a negative x lifts the touch. */
     void touch (int x, int y);
+
+    /** The host closed the bridge: the front panel is told that nothing is shown. */
+    void bridgeClosed()                          { frontPanel.powerDown(); }
 
     /** The frame the last swap produced (empty before the first). */
     const RenderedFrame& displayedFrame() const noexcept { return frame; }
@@ -63,16 +76,23 @@ private:
     void byteReceived (std::uint8_t byte);
     void afterHostWrite (std::uint32_t first, std::uint32_t last);
     void swapDisplayList();
+    void engineResetRead();
+    void pollFrontPanel();
     std::uint8_t nextOutgoingByte();
 
     FTSimStatistics* stats;
     Bt815Memory memory;
     Bt815Coprocessor coprocessor;
     RenderedFrame frame;
+    FrontPanelLink frontPanel;
+    bool touching = false;
+    int touchX = 0, touchY = 0;
     std::uint8_t chipId[4] { 0x08, 0x15, 0x01, 0x00 };
 
     bool poweredUp = false, active = false, selected = false;
     int bootReads = 0, bootReadsLeft = 0;
+    int engineStartReads = 0, engineStartReadsLeft = 0;
+    bool enginesStarting = false;
     bool answeringZeros = false;
     std::vector<std::uint8_t> header;
     std::uint32_t address = 0, firstWritten = 0, lastWritten = 0;

@@ -5,15 +5,6 @@ namespace ftd2xxsim
 
 using namespace bt815;
 
-namespace
-{
-
-// SRAM is not cleared at power-up: RAM_G starts with a fill that is never 0,
-// which is what the bring-up's readiness poll of RAM_G relies on.
-constexpr std::uint8_t ramGPowerUpFill = 0xA5;
-
-} // namespace
-
 Bt815Memory::Bt815Memory()
 {
     reset();
@@ -21,7 +12,8 @@ Bt815Memory::Bt815Memory()
 
 void Bt815Memory::reset()
 {
-    ramG.assign (RAM_G_SIZE, ramGPowerUpFill);
+    // RAM_G holds zeros after power-up, so nothing may take non-zero content there as a sign of life.
+    ramG.assign (RAM_G_SIZE, 0);
     ramDl.assign (RAM_DL_SIZE, 0);
     registers.assign (RAM_REG_SIZE, 0);
     ramCmd.assign (RAM_CMD_SIZE, 0);

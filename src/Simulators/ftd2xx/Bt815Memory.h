@@ -47,7 +47,7 @@ public:
     /** Memory as power-up leaves it (see reset). */
     Bt815Memory();
 
-    /** Power-up contents: RAM_G holds a non-zero fill, everything else 0, the registers their reset values. */
+    /** Power-up contents: everything 0, the registers their reset values. */
     void reset();
 
     /** The byte cell of address, or null outside the map. */

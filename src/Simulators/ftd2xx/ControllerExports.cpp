@@ -51,6 +51,15 @@ int FTSIM_CALL FTSim_SetBootReads (int reads)
     });
 }
 
+int FTSIM_CALL FTSim_SetEngineStartReads (int reads)
+{
+    return withController ([=] (Bt815& controller)
+    {
+        controller.setEngineStartReads (reads);
+        return 1;
+    });
+}
+
 int FTSIM_CALL FTSim_InjectCoprocessorFault (const char* text)
 {
     return withController ([=] (Bt815& controller)

@@ -86,6 +86,9 @@ FTSIM_EXPORT int FTSIM_CALL FTSim_GetHostCommands (std::uint8_t* buffer, std::ui
 /** Lets each boot last for reads read transactions that answer only zeros. */
 FTSIM_EXPORT int FTSIM_CALL FTSim_SetBootReads (int reads);
 
+/** Keeps the engines in reset after each boot for reads reads of REG_CPURESET. */
+FTSIM_EXPORT int FTSIM_CALL FTSim_SetEngineStartReads (int reads);
+
 /** Makes the co-processor's next command fault with text as its fault report. */
 FTSIM_EXPORT int FTSIM_CALL FTSim_InjectCoprocessorFault (const char* text);
 

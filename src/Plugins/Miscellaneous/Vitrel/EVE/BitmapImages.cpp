@@ -6,6 +6,8 @@
 #include "EveRegisters.h"
 #include "EveTransport.h"
 
+#include <cstdio>
+
 namespace vitrel::eve
 {
 namespace
@@ -20,6 +22,17 @@ std::uint32_t ringWordAfter (std::uint16_t offset, std::uint32_t words)
     return rd32 (RAM_CMD + ((offset + 4 * words) & (RAM_CMD_SIZE - 1)));
 }
 
+/** An image lost to a co-processor fault: it draws as nothing and leaves its memory to the next image. */
+std::uint32_t abandonImage (std::uint32_t address, BitmapRecord& record)
+{
+    std::printf ("Image not loaded: the co-processor faulted\n");
+    record.address = address;
+    record.format = BITMAP_FORMAT_ARGB4;
+    record.width = 0;
+    record.height = 0;
+    return address;
+}
+
 } // namespace
 
 std::uint32_t loadPngImage (std::uint32_t address, const std::uint8_t* png, std::uint32_t n, BitmapRecord& record)
@@ -27,8 +40,9 @@ std::uint32_t loadPngImage (std::uint32_t address, const std::uint8_t* png, std:
     sendCommandWord (CMD_LOADIMAGE);
     sendCommandWord (address);
     sendCommandWord (0);
-    writeFifoBlock (png, n);
-    waitFifoEmpty();
+
+    if (! writeFifoBlock (png, n) || ! waitFifoEmpty())
+        return abandonImage (address, record);
 
     // CMD_GETPROPS answers by overwriting its own three parameter words.
     const auto offset = fifoWriteOffset;
@@ -37,7 +51,9 @@ std::uint32_t loadPngImage (std::uint32_t address, const std::uint8_t* png, std:
     sendCommandWord (0);
     sendCommandWord (0);
     updateFifo();
-    waitFifoEmpty();
+
+    if (! waitFifoEmpty())
+        return abandonImage (address, record);
 
     const auto endAddress = ringWordAfter (offset, 1);
     const auto width = ringWordAfter (offset, 2);

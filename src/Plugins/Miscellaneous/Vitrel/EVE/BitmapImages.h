@@ -24,6 +24,9 @@ struct BitmapRecord
     Has the co-processor decode n bytes of PNG into RAM_G at address and asks
     it for the result. record keeps its handle and receives the address,
     format and size; the result is the first free address after the image.
+    When the co-processor faults on the way, the rest of the image is
+    abandoned and reported: the record gets a size of 0 (it draws nothing)
+    and the result is address itself.
 */
 std::uint32_t loadPngImage (std::uint32_t address, const std::uint8_t* png, std::uint32_t n, BitmapRecord& record);
 

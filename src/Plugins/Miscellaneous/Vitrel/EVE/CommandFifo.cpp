@@ -19,6 +19,12 @@ constexpr std::uint16_t ringMask = 0xFFF;
 constexpr std::uint16_t usableBytes = 4092;
 constexpr std::uint32_t burstBytes = 512;
 
+/** What the ring can take while the co-processor is at read and the host has published up to write. */
+std::uint16_t freeBytes (std::uint16_t read, std::uint16_t write) noexcept
+{
+    return static_cast<std::uint16_t> (usableBytes - ((write - read) & ringMask));
+}
+
 void advanceWriteOffset (std::uint32_t bytes)
 {
     fifoWriteOffset = static_cast<std::uint16_t> ((fifoWriteOffset + bytes) & ringMask);
@@ -65,22 +71,33 @@ void updateFifo()
 std::uint16_t fifoFreeSpace()
 {
     const auto read = rd16 (REG_CMD_READ);
-    const auto write = rd16 (REG_CMD_WRITE);
-    return static_cast<std::uint16_t> (usableBytes - ((write - read) & ringMask));
+    return freeBytes (read, rd16 (REG_CMD_WRITE));
 }
 
-void waitFifoSpace (std::uint16_t n)
+bool waitFifoSpace (std::uint16_t n)
 {
-    while (fifoFreeSpace() < n)
+    for (;;)
     {
+        // Read the pointers once per poll: a fault shows in REG_CMD_READ alone.
+        const auto read = rd16 (REG_CMD_READ);
+
+        if (read == COPROCESSOR_FAULT)
+        {
+            recoverFromFault();
+            return false;
+        }
+
+        if (freeBytes (read, rd16 (REG_CMD_WRITE)) >= n)
+            return true;
     }
 }
 
-void writeFifoBlock (const std::uint8_t* bytes, std::uint32_t n)
+bool writeFifoBlock (const std::uint8_t* bytes, std::uint32_t n)
 {
     while (n > 0)
     {
-        waitFifoSpace (burstBytes);
+        if (! waitFifoSpace (burstBytes))
+            return false;
 
         // The last burst is rounded up to whole words; what follows the data is padding.
         const auto chunk = n > burstBytes ? burstBytes : (n + 3) & ~3u;
@@ -110,19 +127,26 @@ void writeFifoBlock (const std::uint8_t* bytes, std::uint32_t n)
         bytes += chunk;
         n = chunk < n ? n - chunk : 0;
     }
+
+    return true;
 }
 
-void waitFifoEmpty()
+bool waitFifoEmpty()
 {
+    bool faulted = false;
+
     for (;;)
     {
         const auto read = rd16 (REG_CMD_READ);
 
         if (read == COPROCESSOR_FAULT)
+        {
             recoverFromFault();
+            faulted = true;
+        }
 
         if (read == rd16 (REG_CMD_WRITE))
-            return;
+            return ! faulted;
     }
 }
 

@@ -77,6 +77,18 @@ void programTiming (const DisplayTiming& t)
     wr8 (REG_DITHER, t.dither);
 }
 
+/** Loads a patch whose program is supplied; without one the touch engine runs unpatched. */
+void loadTouchPatchFromEnvironment (TouchPatch patch)
+{
+    const auto program = readTouchProgram (patch);
+
+    if (program.empty())
+        return;
+
+    const auto stream = buildTouchPatch (patch, program);
+    loadTouchPatch (stream.data(), static_cast<std::uint32_t> (stream.size()));
+}
+
 void configureTouch (int displayType, int boardVariant, int touch)
 {
     if (touch == 1)
@@ -88,9 +100,9 @@ void configureTouch (int displayType, int boardVariant, int touch)
         wr16 (REG_TOUCH_CONFIG, displayType == 8 ? 0x0480 : 0x05D0);
 
         if (boardVariant == 1)
-            loadTouchPatch (touchPatchA, touchPatchASize);
+            loadTouchPatchFromEnvironment (TouchPatch::a);
         else if (boardVariant == 3 && displayType == 12)
-            loadTouchPatch (touchPatchB, touchPatchBSize);
+            loadTouchPatchFromEnvironment (TouchPatch::b);
     }
 
     wr16 (REG_TOUCH_RZTHRESH, 1200);
@@ -135,7 +147,9 @@ std::uint32_t initDisplay (int displayType, int boardVariant, int touchTypeToUse
     fifoWriteOffset = 0;
     wakeController (boardVariant);
 
-    if (! pollUntil (isControllerPresent) || ! pollUntil ([] { return rd16 (RAM_G_READY_WORD) != 0; }))
+    // Once booted, the controller lets the co-processor, touch and audio engines
+    // out of reset, and REG_CPURESET reads 0; RAM_G holds whatever it held.
+    if (! pollUntil (isControllerPresent) || ! pollUntil ([] { return rd8 (REG_CPURESET) == 0; }))
         return 1;
 
     const auto id = rd32 (ROM_CHIPID);
@@ -172,11 +186,22 @@ std::uint32_t initDisplay (int displayType, int boardVariant, int touchTypeToUse
     return id;
 }
 
-void loadTouchPatch (const std::uint8_t* bytes, std::uint32_t n)
+bool loadTouchPatch (const std::uint8_t* bytes, std::uint32_t n)
 {
-    writeFifoBlock (bytes, n);
-    updateFifo();
-    waitFifoEmpty();
+    // A patch cut short by a fault would leave half a program: the engine keeps running without it.
+    bool streamed = writeFifoBlock (bytes, n);
+
+    if (streamed)
+    {
+        updateFifo();
+        streamed = waitFifoEmpty();
+    }
+
+    if (! streamed)
+    {
+        std::printf ("Touch patch not loaded: the co-processor faulted\n");
+        return false;
+    }
 
     wr8 (REG_CPURESET, 2);
     changeBits8 (REG_GPIOX_DIR, 0x08, true);
@@ -185,6 +210,7 @@ void loadTouchPatch (const std::uint8_t* bytes, std::uint32_t n)
     wr8 (REG_CPURESET, 0);
     sleepMilliseconds (100);
     changeBits8 (REG_GPIOX_DIR, 0x08, false);
+    return true;
 }
 
 } // namespace vitrel::eve

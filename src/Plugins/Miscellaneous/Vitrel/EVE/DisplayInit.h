@@ -32,7 +32,7 @@ extern int touchType;
 */
 std::uint32_t initDisplay (int displayType, int boardVariant, int touchTypeToUse);
 
-/** Streams a touch-engine patch through the FIFO and restarts the touch engine with it. */
-void loadTouchPatch (const std::uint8_t* bytes, std::uint32_t n);
+/** Streams a touch-engine patch through the FIFO and restarts the touch engine with it; false, reported, when the co-processor faulted on it. */
+bool loadTouchPatch (const std::uint8_t* bytes, std::uint32_t n);
 
 } // namespace vitrel::eve

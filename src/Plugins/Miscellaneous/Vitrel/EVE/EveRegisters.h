@@ -9,7 +9,6 @@ namespace vitrel::eve
 {
 
 constexpr std::uint32_t RAM_G = 0x000000;
-constexpr std::uint32_t RAM_G_READY_WORD = 0x000020;   ///< polled by the bring-up until it is non-zero
 constexpr std::uint32_t ROM_CHIPID = 0x0C0000;
 constexpr std::uint32_t RAM_DL = 0x300000;
 constexpr std::uint32_t RAM_CMD = 0x308000;

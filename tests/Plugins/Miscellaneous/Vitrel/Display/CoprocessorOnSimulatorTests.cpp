@@ -142,6 +142,32 @@ TEST_P (StreamedPng, IsDecodedIntoRamGWhateverItsLengthAgainstTheRing)
     EXPECT_TRUE (controls.memory (firstEnd, bytes) == texels) << "second copy";
 }
 
+// A fault while an image streams (long images) or is decoded (short ones)
+// costs that image alone: it draws nothing, and the next load succeeds.
+TEST_P (StreamedPng, CutShortByAFaultIsAbandonedAndTheNextLoadSucceeds)
+{
+    const auto png = ftd2xxsim::encodePng (noiseImage (GetParam().width, GetParam().height));
+    controls.injectFault ("image fault on demand");
+
+    eve::BitmapRecord lost { 1, 0, 0, 0, 0 };
+    testing::internal::CaptureStdout();
+    EXPECT_EQ (eve::loadPngImage (0x100, png.data(), static_cast<std::uint32_t> (png.size()), lost), 0x100u);
+    const auto printed = testing::internal::GetCapturedStdout();
+
+    EXPECT_THAT (printed, testing::StartsWith (std::string ("\nimage fault on demand") + '\0' + "\n"));
+    EXPECT_THAT (printed, testing::EndsWith ("Image not loaded: the co-processor faulted\n"));
+    EXPECT_EQ (lost.width, 0);
+    EXPECT_EQ (lost.height, 0);
+    EXPECT_EQ (eve::fifoWriteOffset, controls.value (eve::REG_CMD_READ, 2));
+
+    eve::BitmapRecord loaded { 1, 0, 0, 0, 0 };
+    testing::internal::CaptureStdout();
+    const auto end = eve::loadPngImage (0x100, png.data(), static_cast<std::uint32_t> (png.size()), loaded);
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ (end, 0x100u + 2u * GetParam().width * GetParam().height);
+    EXPECT_EQ (loaded.width, GetParam().width);
+}
+
 INSTANTIATE_TEST_SUITE_P (Lengths, StreamedPng, testing::Values (
     StreamedImage { "WithinTheRing", 16, 16, 1108 },
     StreamedImage { "JustOverTheRingNotWholeWords", 32, 33, 4325 },
@@ -199,13 +225,7 @@ INSTANTIATE_TEST_SUITE_P (Faults, CoprocessorFault, testing::Values (
 
 TEST_F (RunningDisplay, ATouchReportsTheTagDrawnUnderIt)
 {
-    eve::startFrame();
-    eve::sendCommandWord (eve::dl::clearColorRgb (0, 0, 0));
-    eve::sendCommandWord (eve::dl::clear (true, true, true));
-    eve::sendCommandWord (eve::dl::tag (7));
-    eve::cmdFgColor (0x204080);
-    eve::cmdButton (300, 40, 120, 48, 27, eve::OPT_FLAT, "Next");
-    eve::endFrame();
+    drawTaggedButton();
 
     controls.touch (360, 64);
     EXPECT_EQ (eve::rd8 (eve::REG_TOUCH_TAG), 7);

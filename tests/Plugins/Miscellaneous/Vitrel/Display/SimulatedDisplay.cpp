@@ -1,6 +1,9 @@
 #include "SimulatedDisplay.h"
 
+#include "EVE/CommandFifo.h"
+#include "EVE/CoprocessorCommands.h"
 #include "EVE/DisplayInit.h"
+#include "EVE/DisplayListWords.h"
 
 #include <cstdio>
 
@@ -13,6 +16,17 @@ std::uint32_t DisplayOnSimulator::bringUp (int displayType, int boardVariant, in
     const auto result = eve::initDisplay (displayType, boardVariant, touch);
     printed = testing::internal::GetCapturedStdout();
     return result;
+}
+
+void drawTaggedButton()
+{
+    eve::startFrame();
+    eve::sendCommandWord (eve::dl::clearColorRgb (0, 0, 0));
+    eve::sendCommandWord (eve::dl::clear (true, true, true));
+    eve::sendCommandWord (eve::dl::tag (7));
+    eve::cmdFgColor (0x204080);
+    eve::cmdButton (300, 40, 120, 48, 27, eve::OPT_FLAT, "Next");
+    eve::endFrame();
 }
 
 std::vector<std::uint8_t> readFile (const std::string& path)

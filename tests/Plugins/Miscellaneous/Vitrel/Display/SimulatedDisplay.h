@@ -27,6 +27,7 @@ public:
         resolve ("FTSim_ReadMemory", readMemory);
         resolve ("FTSim_GetHostCommands", getHostCommands);
         resolve ("FTSim_SetBootReads", setBootReads);
+        resolve ("FTSim_SetEngineStartReads", setEngineStartReads);
         resolve ("FTSim_InjectCoprocessorFault", injectFault);
         resolve ("FTSim_Touch", touch);
         resolve ("FTSim_GetStatistics", getStatistics);
@@ -83,6 +84,7 @@ public:
     int (FTSIM_CALL* readMemory) (std::uint32_t, std::uint8_t*, std::uint32_t) = nullptr;
     int (FTSIM_CALL* getHostCommands) (std::uint8_t*, std::uint32_t) = nullptr;
     int (FTSIM_CALL* setBootReads) (int) = nullptr;
+    int (FTSIM_CALL* setEngineStartReads) (int) = nullptr;
     int (FTSIM_CALL* injectFault) (const char*) = nullptr;
     int (FTSIM_CALL* touch) (int, int) = nullptr;
     void (FTSIM_CALL* getStatistics) (FTSimStatistics*) = nullptr;
@@ -106,6 +108,7 @@ protected:
     {
         ASSERT_TRUE (controls.loaded()) << "the simulated driver must be found by name";
         controls.setBootReads (0);
+        controls.setEngineStartReads (0);
         controls.resetStatistics();
     }
 
@@ -113,7 +116,10 @@ protected:
     {
         // After a failed SetUp the simulator's controls may be missing.
         if (controls.loaded())
+        {
             controls.setBootReads (0);
+            controls.setEngineStartReads (0);
+        }
 
         closeSpiBridge();
     }
@@ -125,6 +131,9 @@ protected:
     DisplayControls controls;
     std::string printed;
 };
+
+/** Draws a frame with a flat button (colour 0x204080) under tag 7 at (300, 40), 120 x 48, on black. */
+void drawTaggedButton();
 
 /** The contents of a file, or nothing when it cannot be read. */
 std::vector<std::uint8_t> readFile (const std::string& path);

@@ -1,4 +1,5 @@
 #include "EVE/CoprocessorCommands.h"
+#include "EVE/DisplayInit.h"
 #include "EVE/EveTransport.h"
 #include "EveFixture.h"
 
@@ -174,6 +175,91 @@ TEST_F (EveFixture, AFaultTextWithoutTerminatorStopsAfter128Bytes)
     testing::internal::CaptureStdout();
     eve::endFrame();
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "\n" + std::string (128, 'e') + "\n");
+}
+
+/**
+    A co-processor that faults on the first publication and, as the chip does,
+    stays faulted until the host resets it; from then on it consumes at once.
+    After many polls of a faulted REG_CMD_READ the fault clears by itself, so
+    that a host that never looks for it still ends instead of spinning forever.
+*/
+struct StickyFault
+{
+    explicit StickyFault (RecordingSpiBus& bus)
+    {
+        bus.afterWrite = [this, &bus] (std::uint32_t address, const std::vector<std::uint8_t>& data)
+        {
+            if (address == eve::REG_CPURESET && data[0] == 1)
+            {
+                faulted = false;
+                recovered = true;
+            }
+
+            if (address != eve::REG_CMD_WRITE)
+                return;
+
+            if (hasFaulted && ! faulted)
+            {
+                bus.poke (eve::REG_CMD_READ, bus.peek (eve::REG_CMD_WRITE, 2), 2);
+            }
+            else if (! hasFaulted)
+            {
+                faulted = hasFaulted = true;
+                bus.poke (eve::REG_CMD_READ, eve::COPROCESSOR_FAULT, 2);
+                bus.poke (eve::RAM_ERR_REPORT, 0x6B636F6C, 4);    // "lock", then a zero byte
+            }
+        };
+
+        bus.beforeRead = [this, &bus] (std::uint32_t address)
+        {
+            if (address != eve::REG_CMD_READ || ! faulted)
+                return;
+
+            if (++faultedPolls == 5000)
+            {
+                faulted = false;
+                bus.poke (eve::REG_CMD_READ, bus.peek (eve::REG_CMD_WRITE, 2), 2);
+            }
+        };
+    }
+
+    bool faulted = false, hasFaulted = false, recovered = false;
+    int faultedPolls = 0;
+};
+
+TEST_F (EveFixture, AFaultWhileABlockStreamsAbandonsTheRestOfTheBlock)
+{
+    StickyFault coprocessor (bus());
+    const std::vector<std::uint8_t> block (16000, 0x55);
+
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE (eve::writeFifoBlock (block.data(), static_cast<std::uint32_t> (block.size())));
+    EXPECT_EQ (testing::internal::GetCapturedStdout(), std::string ("\nlock") + '\0' + "\n");
+
+    // The fault is seen at the next wait for room, not after thousands of polls.
+    EXPECT_LT (coprocessor.faultedPolls, 5);
+    EXPECT_TRUE (coprocessor.recovered);
+    EXPECT_EQ (eve::fifoWriteOffset, 0);
+
+    // Only the first burst went out: the rest would be read as commands from the recovered ring's start.
+    EXPECT_THAT (bus().writesOf (eve::REG_CMD_WRITE), ElementsAre (512u, 0u));
+}
+
+TEST_F (EveFixture, ATouchPatchCutShortByAFaultLeavesTheTouchEngineAlone)
+{
+    StickyFault coprocessor (bus());
+    const std::vector<std::uint8_t> patch (2000, 0x55);
+
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE (eve::loadTouchPatch (patch.data(), static_cast<std::uint32_t> (patch.size())));
+    EXPECT_THAT (testing::internal::GetCapturedStdout(), testing::EndsWith ("Touch patch not loaded: the co-processor faulted\n"));
+
+    // Only the recovery's reset touches REG_CPURESET: the engine is not restarted on half a program.
+    std::vector<std::uint32_t> resets;
+    for (const auto& [address, data] : bus().writes)
+        if (address == eve::REG_CPURESET || address == eve::REG_GPIOX_DIR)
+            resets.push_back (address == eve::REG_CPURESET ? data[0] : 0xD1u);
+    EXPECT_THAT (resets, ElementsAre (1u, 0u));
 }
 
 } // namespace
