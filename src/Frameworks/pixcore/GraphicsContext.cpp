@@ -76,6 +76,27 @@ juce::String GraphicsContext::getRendererDescription() const
     return readString (*functions, GL_RENDERER) + ", OpenGL " + readString (*functions, GL_VERSION);
 }
 
+bool GraphicsContext::getVideoMemory (juce::uint64& usedBytes, juce::uint64& totalBytes) const
+{
+    // The extension's names; a driver without it answers GL_INVALID_ENUM.
+    constexpr GLenum totalAvailableKilobytes = 0x9048, currentAvailableKilobytes = 0x9049;
+
+    // Errors left by earlier calls would be taken for the driver's answer;
+    // a lost context may report one for ever, hence the bound.
+    for (int i = 0; i < 16 && functions->glGetError() != GL_NO_ERROR; ++i) {}
+
+    GLint total = 0, available = 0;
+    functions->glGetIntegerv (totalAvailableKilobytes, &total);
+    functions->glGetIntegerv (currentAvailableKilobytes, &available);
+
+    if (functions->glGetError() != GL_NO_ERROR || total <= 0 || available < 0 || available > total)
+        return false;
+
+    totalBytes = (juce::uint64) total * 1024;
+    usedBytes = (juce::uint64) (total - available) * 1024;
+    return true;
+}
+
 //==============================================================================
 std::shared_ptr<Pixel3dBuffer> GraphicsContext::createPixel3dBuffer (const OwnedColor3dBuffer& buffer, bool uploadNow)
 {

@@ -37,6 +37,11 @@ public:
     /** The driver's renderer and version strings. */
     juce::String getRendererDescription() const;
 
+    /** The graphics memory in use and in all, in bytes, as far as the driver
+        tells (NVIDIA's GL_NVX_gpu_memory_info); false, leaving both alone,
+        when it does not. Call it where the context is current. */
+    bool getVideoMemory (juce::uint64& usedBytes, juce::uint64& totalBytes) const;
+
     /** A number no other context of this process had before, so that what
         was made with one context is not taken for a later context's that
         happens to live at the same address. */

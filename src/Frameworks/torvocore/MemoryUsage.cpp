@@ -3,18 +3,15 @@
 namespace torvo
 {
 
-namespace
+juce::String MemoryUsage::describeBytes (juce::uint64 bytes)
 {
-    juce::String formatBytes (juce::uint64 bytes)
-    {
-        constexpr double megabyte = 1024.0 * 1024.0;
-        constexpr double gigabyte = 1024.0 * megabyte;
+    constexpr double megabyte = 1024.0 * 1024.0;
+    constexpr double gigabyte = 1024.0 * megabyte;
 
-        if ((double) bytes < gigabyte)
-            return juce::String ((double) bytes / megabyte, 1) + " MB";
+    if ((double) bytes < gigabyte)
+        return juce::String ((double) bytes / megabyte, 1) + " MB";
 
-        return juce::String ((double) bytes / gigabyte, 1) + " GB";
-    }
+    return juce::String ((double) bytes / gigabyte, 1) + " GB";
 }
 
 MemoryUsage::MemoryUsage()
@@ -45,7 +42,7 @@ juce::String MemoryUsage::toString() const
     if (total.get() == 0)
         return "unknown";
 
-    return formatBytes (used.get()) + " / " + formatBytes (total.get());
+    return describeBytes (used.get()) + " / " + describeBytes (total.get());
 }
 
 } // namespace torvo

@@ -24,6 +24,9 @@ public:
     /** "3.1 GB / 15.6 GB" (MB below one gigabyte), or "unknown" without a total. */
     juce::String toString() const;
 
+    /** A size for people: "120.3 GB", "512.0 MB" (MB below one gigabyte). */
+    static juce::String describeBytes (juce::uint64 bytes);
+
     /** Sets both figures at once, silently. */
     void setBytes (juce::uint64 usedBytes, juce::uint64 totalBytes);
 

@@ -72,7 +72,7 @@ namespace
         if (! juce::CharPointer_UTF8::isValidString (chars, (int) length))
             return juce::Result::fail ("the record's text is not valid UTF-8");
 
-        result = juce::String (juce::CharPointer_UTF8 (chars), length);
+        result = juce::String::fromUTF8 (chars, (int) length);
         return juce::Result::ok();
     }
 

@@ -14,7 +14,9 @@ namespace torvo
 
     Whatever arrives on the port may come from anybody: decode() checks the
     size, the header, the text, the class and the lists' lengths, and leaves
-    the target record untouched when it refuses.
+    the target record untouched when it refuses. Member names the record
+    does not declare are refused too, so a record that gains a member comes
+    with a new version.
 */
 struct ServerInformationPacket
 {

@@ -16,8 +16,8 @@ public:
 
     ~ListeningThread() override
     {
-        signalThreadShouldExit();
-        socket->shutdown();
+        // The socket stays open until the thread has left its last slice:
+        // closing it under a waiting thread would race with the wait.
         stopThread (5000);
     }
 

@@ -60,6 +60,17 @@ TEST (HostCommandLine, RefusesUnusableValuesWithOneMessageEach)
         { "--rendering-gamma", "not \"\"" },
         { "--preview-snapshot=shot.png", "Option --preview-snapshot needs --preview" },
         { "--preview-snapshot", "Option --preview-snapshot needs a file: --preview-snapshot=FILE" },
+        { "--tool", "Option --tool needs a class name: --tool=CLASS" },
+        { "--status-port=0", "Option --status-port needs a port from 1 to 65535 (--status-port=8090), not \"0\"" },
+        { "--status-port=65536", "not \"65536\"" },
+        { "--status-port=80a", "not \"80a\"" },
+        { "--status-port=-1", "not \"-1\"" },
+        { "--status-port", "not \"\"" },
+        { "--output-state=2147483648", "Option --output-state needs a 32-bit whole number (--output-state=2), not \"2147483648\"" },
+        { "--output-state=99999999999999999999", "not \"99999999999999999999\"" },
+        { "--output-state=two", "not \"two\"" },
+        { "--output-state=", "not \"\"" },
+        { "--project=", "Option --project needs a file: --project=FILE" },
     };
 
     for (const auto& c : cases)
@@ -84,4 +95,27 @@ TEST (HostCommandLine, OptionsItDoesNotKnowStayUnknown)
     EXPECT_EQ (commandLine.unknownOptions, juce::StringArray ({ "--preview=yes", "--inputs=a.png", "-x" }));
     EXPECT_FALSE (commandLine.preview);
     EXPECT_FALSE (commandLine.isUsable());
+}
+
+TEST (HostCommandLine, ReadsTheStatusAndToolOptions)
+{
+    const auto defaults = parse ({});
+    EXPECT_EQ (defaults.statusPort, 8090);
+    EXPECT_TRUE (defaults.tool.isEmpty());
+    EXPECT_FALSE (defaults.onAir);
+    EXPECT_FALSE (defaults.greenLight);
+    EXPECT_EQ (defaults.outputState, 0);
+
+    const auto commandLine = parse ({ "--tool=VitrelTool", "--status-port=9001", "--project=Shows/Finale.torvo", "--on-air",
+                                      "--green-light", "--output-state=-2147483648" });
+    EXPECT_TRUE (commandLine.isUsable()) << commandLine.errors.joinIntoString ("\n");
+    EXPECT_EQ (commandLine.tool, "VitrelTool");
+    EXPECT_EQ (commandLine.statusPort, 9001);
+    EXPECT_EQ (commandLine.project, juce::File::getCurrentWorkingDirectory().getChildFile ("Shows/Finale.torvo"));
+    EXPECT_TRUE (commandLine.onAir);
+    EXPECT_TRUE (commandLine.greenLight);
+    EXPECT_EQ (commandLine.outputState, std::numeric_limits<juce::int32>::min());
+
+    EXPECT_EQ (parse ({ "--tool=A", "--tool=B" }).errors, juce::StringArray ("Option --tool is given more than once"));
+    EXPECT_EQ (parse ({ "--on-air=yes" }).unknownOptions, juce::StringArray ("--on-air=yes"));
 }

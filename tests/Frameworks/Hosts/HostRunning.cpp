@@ -36,6 +36,11 @@ int RunningHost::stop()
     return process.waitForExit (30000);
 }
 
+int RunningHost::waitForExit()
+{
+    return process.waitForExit (60000);
+}
+
 int countLines (const juce::String& text, const juce::String& line)
 {
     int count = 0;

@@ -27,6 +27,9 @@ public:
     /** Asks the host to stop and waits for it; its exit code, or -1. */
     int stop();
 
+    /** Waits (generously) for the host to end by itself; its exit code, or -1. */
+    int waitForExit();
+
     /** The console text so far. */
     juce::String getConsole() const    { return console.getFile().loadFileAsString(); }
 

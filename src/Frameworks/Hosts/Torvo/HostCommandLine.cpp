@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace
 {
@@ -70,6 +71,66 @@ namespace
             commandLine.errors.add (checked.getErrorMessage());
     }
 
+    /** The whole number of a text of decimal digits (a leading '-' allowed
+        when negatives are), if it lies in [minimum, maximum]. */
+    std::optional<juce::int64> parseWholeNumber (const juce::String& text, juce::int64 minimum, juce::int64 maximum)
+    {
+        const auto digits = text.startsWithChar ('-') ? text.substring (1) : text;
+
+        if (digits.isEmpty() || digits.length() > 10 || ! digits.containsOnly ("0123456789"))
+            return std::nullopt;
+
+        const auto value = text.getLargeIntValue();
+        return value >= minimum && value <= maximum ? std::optional<juce::int64> (value) : std::nullopt;
+    }
+
+    void takeStatusPort (const Option& option, HostCommandLine& commandLine)
+    {
+        if (const auto port = parseWholeNumber (option.value, 1, 65535))
+            commandLine.statusPort = (int) *port;
+        else
+            commandLine.errors.add ("Option --status-port needs a port from 1 to 65535 (--status-port=8090), not \"" + option.value + "\"");
+    }
+
+    void takeOutputState (const Option& option, HostCommandLine& commandLine)
+    {
+        if (const auto state = parseWholeNumber (option.value, std::numeric_limits<juce::int32>::min(), std::numeric_limits<juce::int32>::max()))
+            commandLine.outputState = (juce::int32) *state;
+        else
+            commandLine.errors.add ("Option --output-state needs a 32-bit whole number (--output-state=2), not \"" + option.value + "\"");
+    }
+
+    void takeTool (const Option& option, HostCommandLine& commandLine)
+    {
+        if (option.value.isEmpty())
+            commandLine.errors.add ("Option --tool needs a class name: --tool=CLASS");
+        else if (commandLine.tool.isNotEmpty())
+            commandLine.errors.add ("Option --tool is given more than once");
+        else
+            commandLine.tool = option.value;
+    }
+
+    /** Applies one of the options of the host's status; false when it is none of them. */
+    bool takeStatusOption (const Option& option, HostCommandLine& commandLine)
+    {
+        if (option.name == "--tool")
+            takeTool (option, commandLine);
+        else if (option.name == "--status-port")
+            takeStatusPort (option, commandLine);
+        else if (option.name == "--output-state")
+            takeOutputState (option, commandLine);
+        else if (option.name == "--project")
+            takeFileValue (option, commandLine.project, commandLine.errors);
+        else if (option.name == "--on-air" && ! option.hasValue)
+            commandLine.onAir = true;
+        else if (option.name == "--green-light" && ! option.hasValue)
+            commandLine.greenLight = true;
+        else
+            return false;
+
+        return true;
+    }
+
     /** Applies one option that starts with "--"; false when the host does not know it. */
     bool takeOption (const Option& option, HostCommandLine& commandLine)
     {
@@ -86,7 +147,7 @@ namespace
         else if (option.name == "--preview-snapshot")
             takeFileValue (option, commandLine.previewSnapshot, commandLine.errors);
         else
-            return false;
+            return takeStatusOption (option, commandLine);
 
         return true;
     }
@@ -119,7 +180,8 @@ juce::StringArray HostCommandLine::getUsageLines()
 {
     return { "Usage: Torvo [-h | --help] [--input=FILE] [--grade=CHANNEL]... [--output=FILE]",
              "             [--rendering-gamma=G] [--preview [--preview-snapshot=FILE]]",
-             "             [plug-in file...]",
+             "             [--tool=CLASS] [--status-port=N] [--project=FILE] [--on-air]",
+             "             [--green-light] [--output-state=N] [plug-in file...]",
              "Loads the plug-ins named on the command line, or else every plug-in in the",
              "folder plugins beside the program's folder (../plugins from bin/), creates and",
              "initialises one device per device factory, adds one grading element per",
@@ -140,5 +202,12 @@ juce::StringArray HostCommandLine::getUsageLines()
              "                         grade's status under it",
              "  --preview-snapshot=FILE  also save what the window shows as a PNG after each",
              "                         change (to check a preview nobody looks at)",
+             "  --tool=CLASS           run the tool of that class from the loaded plug-ins",
+             "                         (VitrelTool: the front panel); without it, no tool runs",
+             "  --status-port=N        publish the status once per second to 127.0.0.1 port N",
+             "                         over UDP (default 8090), where the launcher listens",
+             "  --project=FILE         the project file the status names (default: --input)",
+             "  --on-air, --green-light  the on-air and green-light states the status shows",
+             "  --output-state=N       the output state code the status shows (2: active)",
              "Environment: AMBREL_PORT chooses the grading device's TCP port (default 8089)." };
 }

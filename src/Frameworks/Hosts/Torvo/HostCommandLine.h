@@ -18,6 +18,13 @@ struct HostCommandLine
     bool preview = false;               /**< --preview: show the graded image in a window */
     juce::File previewSnapshot;         /**< --preview-snapshot: where the window's picture is saved after each change; none when not */
 
+    juce::String tool;                  /**< --tool: the class of the tool to run (from the loaded plug-ins); empty: none */
+    int statusPort = 8090;              /**< --status-port: the loopback UDP port the status record is published on */
+    juce::File project;                 /**< --project: the project file the status names; none: the input image stands for it */
+    bool onAir = false;                 /**< --on-air: the status says the output is on air */
+    bool greenLight = false;            /**< --green-light: the status says the show may go on air */
+    juce::int32 outputState = 0;        /**< --output-state: the output's state code in the status (2: active) */
+
     /** Reads the arguments: options start with '-', everything else names a
         plug-in file (relative paths from the working directory). Values come
         after '=' in the same argument (--input=photo.png). */

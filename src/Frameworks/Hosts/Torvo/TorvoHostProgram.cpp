@@ -93,6 +93,9 @@ bool TorvoHostProgram::startProgram()
     addGrades (commandLine);
     renderingGamma = commandLine.renderingGamma;
 
+    if (! startStatusAndTool (commandLine))
+        return false;
+
     if (commandLine.preview && startPreview (commandLine))
         return true;
 
@@ -181,6 +184,30 @@ void TorvoHostProgram::addGrades (const HostCommandLine& commandLine)
         grades->addGrade (channel);
 }
 
+bool TorvoHostProgram::startStatusAndTool (const HostCommandLine& commandLine)
+{
+    auto& context = getExecutionContext();
+    status = std::make_unique<HostStatus> (context, devices->getEngine(), commandLine, framesPerSecond);
+    context.information ("Publishing the status once per second to 127.0.0.1 port " + juce::String (commandLine.statusPort));
+
+    if (commandLine.tool.isEmpty())
+        return true;
+
+    // The tool's first refresh finds a filled record rather than an empty one.
+    status->refresh (renderer->getGraphics());
+    juce::String errorText;
+    tool = HostTool::start (commandLine.tool, devices->getEngine(), errorText);
+
+    if (tool == nullptr)
+    {
+        context.error (errorText);
+        return false;
+    }
+
+    context.information ("Tool " + commandLine.tool + " started");
+    return true;
+}
+
 bool TorvoHostProgram::loadPlugins (const HostCommandLine& commandLine)
 {
     auto files = commandLine.plugins;
@@ -260,6 +287,11 @@ bool TorvoHostProgram::updateFrame (const torvo::FrameInformation& frame)
     }
 
     grades->printStatusesIfChanged();
+    status->frameDone (renderer->getGraphics());
+
+    if (tool != nullptr)
+        tool->update (frame);
+
     return rendered;
 }
 
@@ -297,6 +329,10 @@ void TorvoHostProgram::unloadAll()
 {
     frameTimer.reset();
     preview.reset();
+
+    // The tool reads the status component, and both live in the engine.
+    tool.reset();
+    status.reset();
 
     // Elements, then graphics, then devices: the elements render with the
     // context and follow the devices, and all their code lives in the plug-ins.

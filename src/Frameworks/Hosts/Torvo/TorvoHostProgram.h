@@ -6,6 +6,8 @@
 #include "HostPicture.h"
 #include "HostPreview.h"
 #include "HostRenderer.h"
+#include "HostStatus.h"
+#include "HostTool.h"
 #include <tavcore/Program.h>
 
 //==============================================================================
@@ -14,6 +16,8 @@
     adds the grading elements and, at 60 frames per second until it is asked
     to stop, updates the devices, renders the image through the elements
     when something changed and writes each new result to the output file.
+    Once per second it refreshes its status record and publishes it to the
+    launcher; a tool asked for on the command line runs beside the frames.
 
     Without --preview the frames run in a loop of their own on the main
     thread and no message loop (nor display) is needed; with it, they run
@@ -41,6 +45,7 @@ private:
     bool loadPlugin (const juce::File& file);
     void prepareGraphics();
     void addGrades (const HostCommandLine& commandLine);
+    bool startStatusAndTool (const HostCommandLine& commandLine);
     void runFrames();
     bool updateFrame (const torvo::FrameInformation& frame);
     bool startPreview (const HostCommandLine& commandLine);
@@ -53,6 +58,8 @@ private:
     std::unique_ptr<HostPicture> picture;
     std::unique_ptr<HostRenderer> renderer;
     std::unique_ptr<HostGrades> grades;
+    std::unique_ptr<HostStatus> status;
+    std::unique_ptr<HostTool> tool;
 
     class FrameTimer;
     std::unique_ptr<HostPreview> preview;

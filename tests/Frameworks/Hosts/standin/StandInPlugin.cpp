@@ -2,9 +2,9 @@
 // element carries the grading element's class name and members, its device
 // the grading device's printed name.
 #include "StandInDevice.h"
+#include "StandInExport.h"
 #include "StandInGradeElement.h"
 #include <tavcore/ClassOf.h>
-#include <torvocore/PluginLibrary.h>
 
 namespace standin
 {
@@ -89,15 +89,4 @@ namespace
 
 } // namespace standin
 
-#if defined (_WIN32)
- #define STANDIN_EXPORT __declspec(dllexport)
-#else
- #define STANDIN_EXPORT __attribute__ ((visibility ("default")))
-#endif
-
-extern "C" STANDIN_EXPORT torvo::PluginLibrary* createTorvoPlugin()
-{
-    auto* library = new standin::StandInLibrary();
-    library->getSoftwareVersion().set ("Host test", {}, 0, 0, 0, {});
-    return library;
-}
+STANDIN_PLUGIN_ENTRY (standin::StandInLibrary)
