@@ -1,6 +1,7 @@
 #include "MatrixOrbitalImages.h"
 #include "PageImageLoading.h"
 #include "SimulatedDisplay.h"
+#include "ftdi_mpsse/SpiBridge.h"
 
 #include <tavcore/ClassOf.h>
 
@@ -75,4 +76,14 @@ TEST_F (OwnImages, ACorruptPictureLeavesAnEmptyRecordAndTheNextImageStillLoads)
     EXPECT_EQ (performances.width, 34u) << printed;
     EXPECT_EQ (performances.height, 34u);
     EXPECT_EQ (afterPerformances, 34u * 34u * 2u) << "ARGB4 takes two bytes a pixel";
+}
+
+TEST_F (OwnImages, ABridgeLostBeforeTheLargestImageLeavesItEmptyWithoutWaitingForever)
+{
+    setImage ("torvoLive", realImage ("torvoLive"));
+    vitrel::closeSpiBridge();
+
+    vitrel::eve::BitmapRecord logo {};
+    EXPECT_EQ (load (0, 0, logo), 0u);
+    EXPECT_EQ (logo.width, 0u);
 }

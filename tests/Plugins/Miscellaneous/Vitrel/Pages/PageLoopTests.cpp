@@ -1,6 +1,7 @@
 #include "PanelOnSimulator.h"
 
 #include "EVE/DisplayListWords.h"
+#include "ftdi_mpsse/SpiBridge.h"
 
 #include <torvocore/StorageDevice.h>
 
@@ -284,4 +285,18 @@ TEST_F (PageLoop, TheTouchDotFollowsTheFingerWithoutATag)
     touch (-1, -1);
     passAt (now + 31);
     EXPECT_FALSE (containsRun (displayList(), { dl::pointSize (160) }));
+}
+
+TEST_F (PageLoop, ABridgeLostMidRunLeavesTheLoopDrawingIntoTheVoid)
+{
+    feedInformation (*makeInformation ({ "eth0", "eth1" }));
+    ASSERT_TRUE (passAt (now));
+    vitrel::closeSpiBridge();
+
+    // Reads over the lost bridge answer zeros: no tag, a finger "down" at (0, 0), an idle co-processor.
+    for (int i = 1; i <= 300; ++i)
+        EXPECT_TRUE (passAt (now + 31)) << "frame " << i;
+
+    EXPECT_EQ (counters.redrawCount, 301u);
+    EXPECT_EQ (loop->getCurrentPage(), 1);
 }
