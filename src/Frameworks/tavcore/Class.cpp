@@ -225,6 +225,21 @@ const State* Class::getAttribute (const juce::String& attributeName) const
     return nullptr;
 }
 
+Class::BufferAttribute Class::getBufferAttribute (const juce::String& attributeName, ExecutionContext* context) const
+{
+    const auto* state = getAttribute (attributeName);
+
+    if (state == nullptr || state->getData().isEmpty())
+    {
+        if (context != nullptr)
+            context->error (getName() + ": no buffer attribute \"" + attributeName + "\"");
+
+        return {};
+    }
+
+    return { state->getData().getSize(), state->getData().getData() };
+}
+
 bool Class::addMemberVariable (ExecutionContext& context, const juce::String& typeName,
                                const juce::String& variableName, bool isTransient, const StateMap& properties)
 {

@@ -92,6 +92,18 @@ public:
     /** An attribute of this class or, when it has none of that name, of its base. */
     const State* getAttribute (const juce::String& attributeName) const;
 
+    /** The bytes an attribute holds when it was unpacked from a block. */
+    struct BufferAttribute
+    {
+        size_t size = 0;              /**< 0 when there is no such buffer */
+        const void* data = nullptr;   /**< owned by the class; valid while the class lives */
+    };
+
+    /** The unpacked bytes of a buffer attribute of this class or its base;
+        empty when there is none of that name or it holds no bytes, which is
+        reported as an error on context when one is given. */
+    BufferAttribute getBufferAttribute (const juce::String& attributeName, ExecutionContext* context) const;
+
     /** Declares a member variable of the given type. Its "default" property,
         when present, is the state new objects start from. Fails (with an error
         on the context) for an empty or duplicate name. */

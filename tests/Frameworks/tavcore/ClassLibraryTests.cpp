@@ -1,4 +1,5 @@
 #include "TestClasses.h"
+#include <tavcore/RecordingExecutionContextView.h>
 
 using namespace tavtest;
 
@@ -80,6 +81,37 @@ TEST_F (ClassesAndLibraries, AttributesAreStatesInheritedByDerivedClasses)
     ASSERT_NE (attribute, nullptr);
     EXPECT_EQ (attribute->getText(), "Shape");
     EXPECT_EQ (root.findClass ("TestVector4")->getAttribute ("friendlyName"), nullptr);
+}
+
+TEST_F (ClassesAndLibraries, BufferAttributesGiveTheUnpackedBytesAndReportWhatIsMissing)
+{
+    const std::string picture ("\x89PNG\r\n\x1a\n not really a picture", 29);
+    const auto block = tav::State::createLz4Block (picture.data(), picture.size());
+    tav::State unpacked;
+    ASSERT_TRUE (tav::State::fromLz4Block (block.getData(), block.getSize(), picture.size(), unpacked).wasOk());
+
+    auto& root = tav::Library::getRootLibrary();
+    auto* shape = const_cast<tav::Class*> (root.findClass ("TestShape"));
+    tav::ExecutionContext context;
+    shape->setAttribute (context, "picture", unpacked);
+    shape->setAttribute (context, "friendlyName", tav::State ("Shape"));
+
+    const auto buffer = root.findClass ("TestCircle")->getBufferAttribute ("picture", nullptr);
+    ASSERT_EQ (buffer.size, picture.size());
+    EXPECT_EQ (std::string (static_cast<const char*> (buffer.data), buffer.size), picture);
+
+    auto& recorder = *new tav::RecordingExecutionContextView();
+    context.addView (std::unique_ptr<tav::ExecutionContextView> (&recorder));
+
+    for (const auto* name : { "friendlyName", "noSuchPicture" })
+    {
+        const auto none = shape->getBufferAttribute (name, &context);
+        EXPECT_EQ (none.size, 0u) << name;
+        EXPECT_EQ (none.data, nullptr) << name;
+    }
+
+    EXPECT_EQ (recorder.getLines().size(), 2);
+    EXPECT_TRUE (recorder.getLines()[1].contains ("noSuchPicture")) << recorder.getLines().joinIntoString ("\n");
 }
 
 TEST_F (ClassesAndLibraries, MemberVariablesMustBeNamedOnce)
