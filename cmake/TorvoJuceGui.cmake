@@ -26,7 +26,7 @@ foreach(module IN LISTS TORVO_JUCE_GUI_MODULES)
     target_sources(torvo_juce_gui PRIVATE ${module_path}/${module}/${module}.cpp)
     target_compile_definitions(torvo_juce_gui PUBLIC JUCE_MODULE_AVAILABLE_${module}=1)
 endforeach()
-target_link_libraries(torvo_juce_gui PUBLIC torvo_juce_core)
+torvo_link_frameworks(torvo_juce_gui PUBLIC torvo_juce_core)
 set_target_properties(torvo_juce_gui PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
 if(WIN32)

@@ -15,6 +15,22 @@ juce::File find (const juce::String& stem)
     return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getSiblingFile (executableName (stem));
 }
 
+juce::File copyProgram (const juce::String& stem, const juce::File& folder)
+{
+    const auto original = find (stem);
+    const auto copy = folder.getChildFile (original.getFileName());
+
+    for (auto& library : original.getParentDirectory().findChildFiles (juce::File::findFiles, false, "*.dll"))
+        if (! library.copyFileTo (folder.getChildFile (library.getFileName())))
+            return {};
+
+    if (! original.copyFileTo (copy))
+        return {};
+
+    copy.setExecutePermission (true);   // Windows has no such permission, and says so
+    return copy;
+}
+
 Result run (const juce::String& stem, const juce::StringArray& arguments, int timeoutMs)
 {
     // Output goes through a file rather than a pipe: a program that ends

@@ -13,6 +13,12 @@ namespace programs
     /** The program of a stem beside the test executable. */
     juce::File find (const juce::String& stem);
 
+    /** A runnable copy, in a folder, of the program of a stem beside the
+        tests, with the shared libraries it loads from its own folder (on
+        Windows the frameworks' DLL) copied beside it; the copy, or a
+        nonexistent file when it could not be made. */
+    juce::File copyProgram (const juce::String& stem, const juce::File& folder);
+
     /** The output and exit code of a program run to its end. */
     struct Result
     {

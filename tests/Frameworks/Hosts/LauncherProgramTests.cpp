@@ -89,9 +89,8 @@ TEST_F (LauncherProgram, ALauncherWithoutPluginsRunsAndSaysSo)
     const auto bin = folder.get().getChildFile ("bin");
     bin.createDirectory();
     folder.get().getChildFile ("plugins").createDirectory();
-    const auto copy = bin.getChildFile (programs::executableName ("TorvoLauncher"));
-    ASSERT_TRUE (programs::find ("TorvoLauncher").copyFileTo (copy));
-    copy.setExecutePermission (true);
+    const auto copy = programs::copyProgram ("TorvoLauncher", bin);
+    ASSERT_TRUE (copy.existsAsFile());
 
     RunningLauncher launcher (copy, { portOption });
     ASSERT_TRUE (launcher.waitForConsole ("No launcher components")) << launcher.getConsole();

@@ -60,6 +60,9 @@ protected:
         ASSERT_TRUE (store::write (getMachineConfiguration(), applications));
         getServiceLog().deleteFile();
 
+        // A run that was killed (a test's time limit) leaves its service
+        // installed in the prefix, where installing again would fail.
+        programs::run ("TorvoBoot", { "-u" });
         const auto installed = programs::run ("TorvoBoot", { "-i" });
         ASSERT_EQ (installed.exitCode, 0) << installed.output;
         const auto started = programs::runSystemProgram ("net start TorvoBoot");

@@ -91,6 +91,8 @@ protected:
     std::string panelPath = panelFile.getFile().getFullPathName().toStdString();
     ScopedEnvironment devices { "FTD2XX_SIM_DEVICES", "FT232H:BT815" };
     ScopedEnvironment panelOutput { "FTD2XX_SIM_PANEL", panelPath.c_str() };
+    // Where the programs find the simulated driver on Linux; on Windows it
+    // lies beside them.
     ScopedEnvironment driverPath { "LD_LIBRARY_PATH", VITREL_TEST_DRIVER_DIR };
     const int port = findUnusedDatagramPort();
     const juce::String portOption = "--status-port=" + juce::String (port);
