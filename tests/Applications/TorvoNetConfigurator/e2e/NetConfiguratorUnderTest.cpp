@@ -52,6 +52,7 @@ bool NetConfiguratorUnderTest::isStarted() const noexcept
 
 bool NetConfiguratorUnderTest::waitForMainWindow (int timeoutMs)
 {
+    // The program's dialogs carry the same title; the main window is the one of its size.
     waitUntil ([this]
                {
                    for (auto window : desktop::findWindows (getTitlePattern()))
@@ -103,8 +104,9 @@ bool NetConfiguratorUnderTest::typeIntoSetting (int line, const juce::String& te
     if (! desktop::click (field) || ! desktop::pressKey ("ctrl+a"))
         return false;
 
+    // Keys as X names them: letters and digits by themselves.
     for (auto character : text)
-        if (! desktop::pressKey (juce::String::charToString (character)))
+        if (! desktop::pressKey (character == ' ' ? juce::String ("space") : juce::String::charToString (character)))
             return false;
 
     return desktop::pressKey ("Return");
