@@ -11,8 +11,10 @@ namespace gui::tav
     PNG's bytes. Fails on a damaged block. */
 juce::Result makeToolbarLogoState (::tav::State& logo);
 
-/** The sizes of the embedded block: packed, and of the PNG it holds. */
+/** The size of the embedded block in bytes. */
 size_t getToolbarLogoPackedSize() noexcept;
+
+/** The size of the PNG the block holds in bytes. */
 size_t getToolbarLogoFullSize() noexcept;
 
 } // namespace gui::tav

@@ -23,9 +23,12 @@ namespace gui::tav
 class TorvoNetConfiguratorProgram : public torvo::TorvoNetProgram
 {
 public:
+    /** Named "Torvo Net Configurator" with the suite's version; its GUI
+        thread holds a default configuration until the window opens. */
     TorvoNetConfiguratorProgram();
     ~TorvoNetConfiguratorProgram() override;
 
+    /** Returns "TorvoNetConfiguratorProgram". */
     juce::String getClassName() const override    { return "TorvoNetConfiguratorProgram"; }
 
     /** The registered class, while the library is loaded. */
@@ -45,6 +48,7 @@ public:
         or to stay ("No"); without permission to ask it quits. */
     void systemRequestedQuit (bool mayAskUser, std::function<void (bool)> completion) override;
 
+    /** Answers false, as every program of the suite does. */
     bool isGuiProgram() const override            { return false; }
 
     /** Another start of the program: the main window comes to the front. */
@@ -56,7 +60,10 @@ public:
     /** The program writes no log files. */
     bool allowLogToFiles() const                  { return false; }
 
+    /** Adds torvocore's library, then "GuiTav" and "TorvoNetConfigurator". */
     void addLibraries (::tav::Library& rootLibrary) override;
+
+    /** Removes "TorvoNetConfigurator" and "GuiTav", then torvocore's library. */
     void removeLibraries (::tav::Library& rootLibrary) override;
 
     /** Starts the GUI thread; a second instance tells the first and quits. */

@@ -14,10 +14,13 @@ namespace torvo
 class NetworkAddress : public tav::String
 {
 public:
+    /** The name the class is registered under. */
     static constexpr const char* className = "NetworkAddress";
 
+    /** An address holding initialAddress (empty until it is set). */
     explicit NetworkAddress (const juce::String& initialAddress = {}) : String (initialAddress) {}
 
+    /** Returns "NetworkAddress". */
     juce::String getClassName() const override    { return className; }
 
     /** True for a text of four numbers from 0 to 255 joined by dots, each

@@ -14,11 +14,16 @@ namespace torvo
 class PortNumber : public tav::PositiveInteger
 {
 public:
+    /** The name the class is registered under. */
     static constexpr const char* className = "PortNumber";
+
+    /** The lowest and the highest port accepted. */
     static constexpr juce::uint64 lowest = 1, highest = 65535;
 
+    /** A port holding initialPort (0 until it is set: no port). */
     explicit PortNumber (int initialPort = 0) : PositiveInteger ((juce::uint64) initialPort) {}
 
+    /** Returns "PortNumber". */
     juce::String getClassName() const override    { return className; }
 
     /** The port as an int. */

@@ -27,12 +27,20 @@ class TorvoNetConfiguration : public tav::Object,
                               public tav::PersistentObject
 {
 public:
+    /** The name the class is registered under. */
     static constexpr const char* className = "TorvoNetConfiguration";
+
+    /** Where the status record goes unless the file says otherwise: the
+        launcher on the same machine, on the port it has always used. */
     static constexpr const char* defaultStatusAddress = "127.0.0.1";
+
+    /** The status record's port unless the file says otherwise. */
     static constexpr int defaultStatusPort = 8090;
 
+    /** The defaults: the computer's own name, 127.0.0.1, port 8090. */
     TorvoNetConfiguration();
 
+    /** Returns "TorvoNetConfiguration". */
     juce::String getClassName() const override    { return className; }
 
     /** The machine's name on the network; empty: the computer's own name. */
@@ -93,6 +101,7 @@ public:
     /** The header comment saved at the top of the file. */
     static juce::String getFileHeaderComment();
 
+    /** The configuration file (getTorvoNetConfigurationFile()). */
     juce::File getPersistentFile() const override { return getTorvoNetConfigurationFile(); }
 
     /** Loads the settings from a state, refusing a state tagged with another
