@@ -95,13 +95,13 @@ desktop::WindowId NetConfiguratorUnderTest::waitForDialogs (size_t count, int ti
     return last;
 }
 
-bool NetConfiguratorUnderTest::typeIntoSetting (int line, const juce::String& text) const
+bool NetConfiguratorUnderTest::typeIntoSetting (int line, const juce::String& text)
 {
     const auto content = desktop::getContentBounds (mainWindow);
     constexpr int lineHeight = gui::tav::VariablesEditor::lineHeight;
     const auto field = content.getPosition() + juce::Point<int> (fieldLeft + 40, editorTop + line * lineHeight + lineHeight / 2);
 
-    if (! desktop::click (field) || ! desktop::pressKey ("ctrl+a"))
+    if (! clickAt (field) || ! desktop::pressKey ("ctrl+a"))
         return false;
 
     // Keys as X names them: letters and digits by themselves.
@@ -112,11 +112,22 @@ bool NetConfiguratorUnderTest::typeIntoSetting (int line, const juce::String& te
     return desktop::pressKey ("Return");
 }
 
-bool NetConfiguratorUnderTest::clickOk() const
+bool NetConfiguratorUnderTest::clickOk()
 {
     // The OK button sits at the right end of the bottom bar, 90 wide.
     const auto content = desktop::getContentBounds (mainWindow);
-    return desktop::click ({ content.getRight() - 8 - 45, content.getBottom() - 20 });
+    return clickAt ({ content.getRight() - 8 - 45, content.getBottom() - 20 });
+}
+
+bool NetConfiguratorUnderTest::clickAt (juce::Point<int> screenPoint)
+{
+    // A synchronous move to where the pointer already is waits for a motion
+    // that never comes; a person's hand leaves the spot and comes back.
+    if (screenPoint == lastClick && ! desktop::moveMouse (screenPoint.translated (0, -6)))
+        return false;
+
+    lastClick = screenPoint;
+    return desktop::click (screenPoint);
 }
 
 int NetConfiguratorUnderTest::waitForExit (int timeoutMs)

@@ -43,10 +43,10 @@ public:
 
     /** Clicks into the field of the setting on a line of the editor (0 the
         first), replaces its text by typing and presses Return. */
-    bool typeIntoSetting (int line, const juce::String& text) const;
+    bool typeIntoSetting (int line, const juce::String& text);
 
     /** Clicks the OK button. */
-    bool clickOk() const;
+    bool clickOk();
 
     /** Waits at most timeoutMs for the program to end; its exit code, or -1. */
     int waitForExit (int timeoutMs);
@@ -54,9 +54,12 @@ public:
     juce::String getOutput() const;
 
 private:
+    bool clickAt (juce::Point<int> screenPoint);
+
     juce::File outputFile;
     std::unique_ptr<StoppableProcess> process;
     desktop::WindowId mainWindow = 0;
+    juce::Point<int> lastClick { -1, -1 };
 
     JUCE_DECLARE_NON_COPYABLE (NetConfiguratorUnderTest)
 };
