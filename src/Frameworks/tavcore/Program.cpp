@@ -21,6 +21,10 @@ public:
     {
         ExecutionContext::ScopedCurrent current (program->getExecutionContext());
         program->addLibraries (Library::getRootLibrary());
+
+        if (const auto status = program->getCurrentStatusString(); status.isNotEmpty())
+            program->getExecutionContext().information (status);
+
         startSucceeded = program->startProgram();
 
         if (! startSucceeded)
@@ -41,7 +45,17 @@ public:
         setApplicationReturnValue (startSucceeded ? exitCode : 1);
     }
 
-    void systemRequestedQuit() override                   { program->quit (false); }
+    void systemRequestedQuit() override
+    {
+        auto* running = program.get();
+
+        running->systemRequestedQuit (! running->isCurrentlyStopping(), [running] (bool shouldQuit)
+        {
+            if (shouldQuit)
+                running->quit (false);
+        });
+    }
+
     void anotherInstanceStarted (const juce::String&) override {}
     void suspended() override {}
     void resumed() override {}
@@ -70,6 +84,14 @@ Program::~Program() = default;
 juce::JUCEApplicationBase* Program::createApplication (Program* programToRun)
 {
     return new Application (programToRun);
+}
+
+void Program::systemRequestedQuit (bool mayAskUser, std::function<void (bool)> completion)
+{
+    juce::ignoreUnused (mayAskUser);
+
+    if (completion != nullptr)
+        completion (true);
 }
 
 void Program::quit (bool immediately)

@@ -6,6 +6,7 @@
 #include "tavcore/Object.h"
 #include "tavcore/VersionRecord.h"
 #include <atomic>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -39,6 +40,19 @@ public:
 
     /** Lists the binaries the program is made of (for diagnostics and installers). */
     virtual void getWellKnownBinaries (std::vector<juce::File>& binaries) const    { binaries.clear(); }
+
+    /** Called on the message thread when the person or the system asks the
+        program to quit (the main window's close button, an OK button).
+        mayAskUser says whether the program may ask the person before it
+        decides; false once the program is already stopping. The program
+        calls completion with true to quit, or with false to run on. Quits
+        at once unless overridden. */
+    virtual void systemRequestedQuit (bool mayAskUser, std::function<void (bool)> completion);
+
+    /** What the program is busy with as it starts ("Loading ..."), which the
+        framework reports as information on the program's context before
+        startProgram(); empty, the default, reports nothing. */
+    virtual juce::String getCurrentStatusString() const             { return {}; }
 
 protected:
     /** Adds the program's libraries to the root library. */

@@ -16,6 +16,10 @@ namespace gui::tav
 
     OK means "done": it asks the application to quit, as closing the window
     does, so a program's GUI stop (which saves) runs either way.
+
+    When the program's class has the image attribute "toolbarLogo" (a PNG
+    unpacked from its block), the logo sits at the left end of the bar that
+    holds the OK button.
 */
 class SimpleOkButtonMainView : public Widget
 {
@@ -33,6 +37,12 @@ public:
 
     /** The OK button. */
     juce::Button& getOkButton() noexcept          { return okButton; }
+
+    /** The program's tool bar logo, or an invalid image when it has none. */
+    const juce::Image& getToolbarLogo() const noexcept    { return toolbarLogo; }
+
+    /** Where the logo is drawn, in the view's coordinates (empty without one). */
+    juce::Rectangle<int> getToolbarLogoBounds() const noexcept    { return toolbarLogoBounds; }
 
     /** The title bar's height in pixels. */
     static constexpr int titleBarHeight = 36;
@@ -53,6 +63,8 @@ protected:
 private:
     std::unique_ptr<Widget> titleBar, mainWidget;
     juce::TextButton okButton { "OK" };
+    juce::Image toolbarLogo;
+    juce::Rectangle<int> toolbarLogoBounds;
 };
 
 } // namespace gui::tav

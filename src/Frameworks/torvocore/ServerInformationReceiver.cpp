@@ -62,13 +62,13 @@ ServerInformationReceiver::~ServerInformationReceiver()
     stop();
 }
 
-juce::Result ServerInformationReceiver::start (int port)
+juce::Result ServerInformationReceiver::start (int port, const juce::String& address)
 {
     stop();
     auto socket = std::make_unique<juce::DatagramSocket> (false);
 
-    if (port < 0 || port > 65535 || ! socket->bindToPort (port, "127.0.0.1"))
-        return juce::Result::fail ("Cannot listen for the server's status on 127.0.0.1 port " + juce::String (port));
+    if (port < 0 || port > 65535 || ! socket->bindToPort (port, address))
+        return juce::Result::fail ("Cannot listen for the server's status on " + address + " port " + juce::String (port));
 
     thread = std::make_unique<ListeningThread> (*this, std::move (socket));
     thread->startThread();

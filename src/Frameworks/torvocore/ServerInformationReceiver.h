@@ -21,9 +21,10 @@ public:
     ServerInformationReceiver();
     ~ServerInformationReceiver();
 
-    /** Binds to 127.0.0.1 on port (0: a free port, see getPort()) and starts
-        listening; fails with the reason when the port cannot be had. */
-    juce::Result start (int port);
+    /** Binds to address (an IPv4 address of this machine) on port (0: a
+        free port, see getPort()) and starts listening; fails with the reason
+        when the port cannot be had. */
+    juce::Result start (int port, const juce::String& address = "127.0.0.1");
 
     /** Stops listening and closes the port; what was received is kept. */
     void stop();

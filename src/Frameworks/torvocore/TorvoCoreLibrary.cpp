@@ -1,5 +1,6 @@
 #include "torvocore/TorvoCoreLibrary.h"
 #include "torvocore/ServerInformationClasses.h"
+#include "torvocore/TorvoNetConfiguration.h"
 #include <tavcore/ClassOf.h>
 
 namespace torvo
@@ -18,6 +19,29 @@ namespace
             addMemberVariable (context, "String", "remoteHost", false, {});
             addMemberVariable (context, "PositiveInteger", "remotePort", false, {});
             addMemberVariable (context, "String", "device", false, {});
+        }
+    };
+
+    /** The host's network configuration, in the order of its member objects. */
+    class TorvoNetConfigurationClass : public tav::ClassOf<TorvoNetConfiguration>
+    {
+    public:
+        TorvoNetConfigurationClass() : ClassOf ("Object")
+        {
+            auto& context = tav::ExecutionContext::get();
+            auto add = [&] (const char* type, const char* name, const juce::String& defaultText, const char* friendlyName,
+                            const char* description)
+            {
+                addMemberVariable (context, type, name, false,
+                                   { { "default", tav::State (defaultText, true) }, { "friendlyName", tav::State (friendlyName, true) },
+                                     { "description", tav::State (description, true) } });
+            };
+
+            add ("String", "machineName", "", "Machine name", "The machine's name on the network (empty: the computer's name)");
+            add (NetworkAddress::className, "statusAddress", TorvoNetConfiguration::defaultStatusAddress, "Status address",
+                 "The address the host publishes its status to and the launcher listens on");
+            add (PortNumber::className, "statusPort", juce::String (TorvoNetConfiguration::defaultStatusPort), "Status port",
+                 "The UDP port of the host's status record (1 to 65535)");
         }
     };
 }
@@ -40,6 +64,10 @@ std::unique_ptr<tav::Library> createTorvoCoreLibrary()
     library->addClass ("ColorTextureModifier", std::make_unique<tav::TemplateClass> ("TextureModifier"));
     library->addClass ("Tool",                 std::make_unique<tav::AbstractClass> ("Element"));
     addServerInformationClasses (*library);
+    library->addClass (PortNumber::className,     std::make_unique<tav::ClassOf<PortNumber>> ("PositiveInteger"));
+    library->addClass (NetworkAddress::className, std::make_unique<tav::ClassOf<NetworkAddress>> ("String"));
+    library->addClass (TorvoNetConfiguration::className, std::make_unique<TorvoNetConfigurationClass>());
+    library->addClass ("TorvoNetProgram",       std::make_unique<tav::AbstractClass> ("Program"));
 
     return library;
 }

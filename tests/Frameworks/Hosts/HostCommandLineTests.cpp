@@ -100,7 +100,7 @@ TEST (HostCommandLine, OptionsItDoesNotKnowStayUnknown)
 TEST (HostCommandLine, ReadsTheStatusAndToolOptions)
 {
     const auto defaults = parse ({});
-    EXPECT_EQ (defaults.statusPort, 8090);
+    EXPECT_FALSE (defaults.statusPort.has_value()) << "the network configuration says, unless the option does";
     EXPECT_TRUE (defaults.tool.isEmpty());
     EXPECT_FALSE (defaults.onAir);
     EXPECT_FALSE (defaults.greenLight);
@@ -110,7 +110,7 @@ TEST (HostCommandLine, ReadsTheStatusAndToolOptions)
                                       "--green-light", "--output-state=-2147483648" });
     EXPECT_TRUE (commandLine.isUsable()) << commandLine.errors.joinIntoString ("\n");
     EXPECT_EQ (commandLine.tool, "VitrelTool");
-    EXPECT_EQ (commandLine.statusPort, 9001);
+    EXPECT_EQ (commandLine.statusPort.value_or (0), 9001);
     EXPECT_EQ (commandLine.project, juce::File::getCurrentWorkingDirectory().getChildFile ("Shows/Finale.torvo"));
     EXPECT_TRUE (commandLine.onAir);
     EXPECT_TRUE (commandLine.greenLight);

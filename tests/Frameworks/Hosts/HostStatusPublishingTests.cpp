@@ -1,4 +1,5 @@
 #include "HostRunning.h"
+#include <ScopedEnvironment.h>
 #include <TemporaryFolder.h>
 #include <Waiting.h>
 #include <gtest/gtest.h>
@@ -81,6 +82,37 @@ TEST_F (HostStatusPublishing, TheLauncherReceivesTheHostsRecordEverySecondWithTh
     const auto received = receiver.getNumAccepted();
     juce::Thread::sleep (1500);
     EXPECT_EQ (receiver.getNumAccepted(), received);
+}
+
+TEST_F (HostStatusPublishing, TheNetworkConfigurationNamesTheMachineAndThePortUnlessTheCommandLineSaysOtherwise)
+{
+    const TemporaryFolder folder;
+    const auto file = folder.get().getChildFile ("TorvoNet.configuration");
+    const ScopedEnvironment location ("TORVO_NET_CONFIGURATION", file.getFullPathName());
+    const auto port = juce::String (receiver.getPort());
+
+    struct Case { juce::String settings; juce::StringArray options; const char* console; };
+
+    for (const auto& c : { Case { "statusPort = " + port, {}, "" },
+                           // A refused port keeps the default, which the option then overrides.
+                           Case { "statusPort = 70000", { statusPortOption() }, "the setting statusPort = 70000 is refused" } })
+    {
+        ASSERT_TRUE (file.replaceWithText ("TorvoNetConfiguration {\n  machineName = \"Stage Left\"\n  " + c.settings + "\n}\n"));
+        const auto before = receiver.getNumAccepted();
+        auto arguments = c.options;
+        arguments.add (standInPlugin);
+        hosttest::RunningHost host (arguments);
+
+        ASSERT_TRUE (waitUntil ([&] { return receiver.getNumAccepted() > before; }, 60000, 20)) << host.getConsole();
+        torvo::TorvoServerInformation information;
+        juce::int64 arrival = 0;
+        ASSERT_TRUE (receiver.getLatest (information, arrival));
+        EXPECT_EQ (information.headerText.get(), "Torvo on Stage Left");
+        EXPECT_TRUE (host.getConsole().contains ("Machine name: Stage Left")) << host.getConsole();
+        EXPECT_TRUE (host.getConsole().contains ("Publishing the status once per second to 127.0.0.1 port " + port)) << host.getConsole();
+        EXPECT_TRUE (host.getConsole().contains (c.console)) << host.getConsole();
+        EXPECT_EQ (host.stop(), 0);
+    }
 }
 
 } // namespace

@@ -19,12 +19,13 @@ protected:
                                        && tav::Library::getRootLibrary().addLibrary (torvo::createTorvoCoreLibrary());
         ASSERT_TRUE (registered);
         ASSERT_TRUE (receiver.start (0).wasOk());
-        commandLine.statusPort = receiver.getPort();
+        network.statusPort.set ((juce::uint64) receiver.getPort(), tav::ChangeCallback::none());
     }
 
     tav::ExecutionContext context;
     torvo::Engine engine;
     HostCommandLine commandLine;
+    torvo::TorvoNetConfiguration network;
     torvo::ServerInformationReceiver receiver;
 };
 
@@ -42,7 +43,7 @@ TEST_F (HostStatusTest, HostileSizesAreCutSoThatTheRecordStillTravels)
         engine.addDevice (*devices.back());
     }
 
-    HostStatus status (context, engine, commandLine, 60.0);
+    HostStatus status (context, engine, commandLine, network, 60.0);
     status.frameDone (nullptr);
 
     const auto& information = status.getInformation();
@@ -66,7 +67,7 @@ TEST_F (HostStatusTest, TheComponentIsAnEngineExtensionWhileTheStatusLives)
     const auto* componentClass = tav::getClass ("TorvoNetServerEngineComponent");
 
     {
-        HostStatus status (context, engine, commandLine, 60.0);
+        HostStatus status (context, engine, commandLine, network, 60.0);
         auto* found = engine.findExtensionByClass (componentClass);
         ASSERT_NE (found, nullptr);
         EXPECT_EQ (found->getVariableByName ("information"), &status.getInformation());
@@ -82,7 +83,7 @@ namespace
 
 TEST_F (HostStatusTest, FramesPublishOnceAtTheStartAndThenOncePerSecond)
 {
-    HostStatus status (context, engine, commandLine, 60.0);
+    HostStatus status (context, engine, commandLine, network, 60.0);
     const auto start = juce::Time::getMillisecondCounterHiRes();
 
     // Frames for about 1.4 s: a record with the first frame, one a second later.

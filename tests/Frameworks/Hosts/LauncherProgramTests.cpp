@@ -1,5 +1,6 @@
 #include "HostRunning.h"
 #include "LauncherRunning.h"
+#include <ScopedEnvironment.h>
 #include <TemporaryFolder.h>
 #include <TestPrograms.h>
 #include <gtest/gtest.h>
@@ -108,6 +109,31 @@ TEST_F (LauncherProgram, AnUnusablePortEndsTheLauncherWithItsUsage)
         EXPECT_TRUE (launcher.getConsole().contains ("Option --status-port needs a port from 1 to 65535")) << launcher.getConsole();
         EXPECT_FALSE (launcher.getConsole().contains (component)) << launcher.getConsole();
     }
+}
+
+TEST_F (LauncherProgram, ListensWhereTheNetworkConfigurationSaysAndOnTheDefaultsWhenItCannotBeRead)
+{
+    const TemporaryFolder folder;
+    const auto file = folder.get().getChildFile ("TorvoNet.configuration");
+    const ScopedEnvironment location ("TORVO_NET_CONFIGURATION", file.getFullPathName());
+
+    ASSERT_TRUE (file.replaceWithText ("TorvoNetConfiguration {\n  statusPort = " + juce::String (port) + "\n}\n"));
+    {
+        RunningLauncher launcher (programs::find ("TorvoLauncher"), { standInPlugin().getFullPathName() });
+        ASSERT_TRUE (launcher.waitForConsole ("Listening for Torvo's status on 127.0.0.1 port " + juce::String (port))) << launcher.getConsole();
+        StatusPublisher publisher (port, 3ull << 30);
+        EXPECT_TRUE (launcher.waitForConsole (component + "information " + publisher.getMemoryText())) << launcher.getConsole();
+        EXPECT_EQ (launcher.interrupt(), 0) << launcher.getConsole();
+    }
+
+    // A file of another class is not used; the option still chooses the port.
+    ASSERT_TRUE (file.replaceWithText ("TorvoBootConfiguration { applications = [] }\n"));
+    RunningLauncher launcher (programs::find ("TorvoLauncher"), { portOption, standInPlugin().getFullPathName() });
+    ASSERT_TRUE (launcher.waitForConsole ("Listening for Torvo's status on 127.0.0.1 port " + juce::String (port))) << launcher.getConsole();
+    EXPECT_TRUE (launcher.getConsole().contains ("The network configuration is not used, the defaults are: " + file.getFullPathName()
+                                                 + ":1:1: the file holds a TorvoBootConfiguration, not a TorvoNetConfiguration"))
+        << launcher.getConsole();
+    EXPECT_EQ (launcher.interrupt(), 0) << launcher.getConsole();
 }
 
 TEST_F (LauncherProgram, TheRealHostsStatusReachesTheComponentsAndTheirPanelSeesItGoAndComeBack)

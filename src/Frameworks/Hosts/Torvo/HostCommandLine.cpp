@@ -204,10 +204,12 @@ juce::StringArray HostCommandLine::getUsageLines()
              "                         change (to check a preview nobody looks at)",
              "  --tool=CLASS           run the tool of that class from the loaded plug-ins",
              "                         (VitrelTool: the front panel); without it, no tool runs",
-             "  --status-port=N        publish the status once per second to 127.0.0.1 port N",
-             "                         over UDP (default 8090), where the launcher listens",
+             "  --status-port=N        publish the status once per second over UDP to port N",
+             "                         of the network configuration's status address, where the",
+             "                         launcher listens (default: the configuration's, 8090)",
              "  --project=FILE         the project file the status names (default: --input)",
              "  --on-air, --green-light  the on-air and green-light states the status shows",
              "  --output-state=N       the output state code the status shows (2: active)",
-             "Environment: AMBREL_PORT chooses the grading device's TCP port (default 8089)." };
+             "Environment: AMBREL_PORT chooses the grading device's TCP port (default 8089);",
+             "TORVO_NET_CONFIGURATION names the network configuration file to read." };
 }

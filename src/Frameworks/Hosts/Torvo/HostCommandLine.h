@@ -1,6 +1,7 @@
 #pragma once
 
 #include <juce_core/juce_core.h>
+#include <optional>
 
 //==============================================================================
 /** What the host was asked to do on its command line. */
@@ -19,7 +20,7 @@ struct HostCommandLine
     juce::File previewSnapshot;         /**< --preview-snapshot: where the window's picture is saved after each change; none when not */
 
     juce::String tool;                  /**< --tool: the class of the tool to run (from the loaded plug-ins); empty: none */
-    int statusPort = 8090;              /**< --status-port: the loopback UDP port the status record is published on */
+    std::optional<int> statusPort;      /**< --status-port: the UDP port the status record is published on, over the network configuration's */
     juce::File project;                 /**< --project: the project file the status names; none: the input image stands for it */
     bool onAir = false;                 /**< --on-air: the status says the output is on air */
     bool greenLight = false;            /**< --green-light: the status says the show may go on air */

@@ -39,14 +39,14 @@ namespace
 }
 
 HostStatus::HostStatus (tav::ExecutionContext& context, torvo::Engine& engineToDescribe, const HostCommandLine& commandLine,
-                        double targetRate)
+                        const torvo::TorvoNetConfiguration& network, double targetRate)
     : engine (engineToDescribe),
-      publisher (context, commandLine.statusPort),
+      publisher (context, network.statusAddress.get(), network.statusPort.getPort()),
       targetFrameRate (targetRate),
       lastRefresh (juce::Time::getMillisecondCounterHiRes())
 {
     auto& information = component.information;
-    information.headerText.set (cut ("Torvo on " + juce::SystemStats::getComputerName(), maximumNameLength), none);
+    information.headerText.set (cut ("Torvo on " + network.getEffectiveMachineName(), maximumNameLength), none);
     information.onAir.set (commandLine.onAir, none);
     information.greenLight.set (commandLine.greenLight, none);
     information.outputState.set (commandLine.outputState, none);

@@ -5,6 +5,7 @@
 #include <torvocore/Engine.h>
 #include <torvocore/FrameInformation.h>
 #include <torvocore/StorageDevice.h>
+#include <torvocore/TorvoNetConfiguration.h>
 #include <torvocore/TorvoNetServerEngineComponent.h>
 
 namespace graphics { class GraphicsContext; }
@@ -16,12 +17,14 @@ namespace graphics { class GraphicsContext; }
     so that tools find it) with this machine's adapters, memory, storage
     volumes and the engine's devices, the host's frame rate against its
     target, its project and its on-air and output state, and publishes the
-    record to the launcher. Everything runs on the host's update thread.
+    record to the launcher, where the network configuration says, under the
+    machine's name it gives. Everything runs on the host's update thread.
 */
 class HostStatus
 {
 public:
-    HostStatus (tav::ExecutionContext& context, torvo::Engine& engine, const HostCommandLine& commandLine, double targetFrameRate);
+    HostStatus (tav::ExecutionContext& context, torvo::Engine& engine, const HostCommandLine& commandLine,
+                const torvo::TorvoNetConfiguration& network, double targetFrameRate);
     ~HostStatus();
 
     /** Counts a frame; when a second has passed since the last refresh,

@@ -1,8 +1,8 @@
 #include "HostStatusPublisher.h"
 #include <torvocore/ServerInformationPacket.h>
 
-HostStatusPublisher::HostStatusPublisher (tav::ExecutionContext& executionContext, int statusPort)
-    : context (executionContext), port (statusPort)
+HostStatusPublisher::HostStatusPublisher (tav::ExecutionContext& executionContext, const juce::String& statusAddress, int statusPort)
+    : context (executionContext), address (statusAddress), port (statusPort)
 {
 }
 
@@ -17,9 +17,9 @@ bool HostStatusPublisher::publish (const torvo::TorvoServerInformation& informat
         return false;
     }
 
-    if (socket.write ("127.0.0.1", port, datagram.getData(), (int) datagram.getSize()) != (int) datagram.getSize())
+    if (socket.write (address, port, datagram.getData(), (int) datagram.getSize()) != (int) datagram.getSize())
     {
-        report ("Status not published: cannot send to 127.0.0.1 port " + juce::String (port));
+        report ("Status not published: cannot send to " + address + " port " + juce::String (port));
         return false;
     }
 

@@ -5,15 +5,15 @@
 
 //==============================================================================
 /**
-    Sends the host's status record as one datagram to the launcher on the
-    same machine (127.0.0.1, the status port). Nobody needs to listen: a
+    Sends the host's status record as one datagram to the launcher, at the
+    status address and port of the network configuration. Nobody needs to listen: a
     datagram nobody receives is simply lost. A failure is reported once, and
     again only after a success.
 */
 class HostStatusPublisher
 {
 public:
-    HostStatusPublisher (tav::ExecutionContext& context, int port);
+    HostStatusPublisher (tav::ExecutionContext& context, const juce::String& address, int port);
 
     /** Sends the record; false when it could not be encoded or sent. */
     bool publish (const torvo::TorvoServerInformation& information);
@@ -22,6 +22,7 @@ private:
     void report (const juce::String& problem);
 
     tav::ExecutionContext& context;
+    const juce::String address;
     const int port;
     juce::DatagramSocket socket;
     juce::String reportedProblem;

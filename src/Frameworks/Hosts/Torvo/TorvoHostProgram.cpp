@@ -85,6 +85,7 @@ bool TorvoHostProgram::startProgram()
 
     context.information (getVersion().toString());
     activateConsoleStopHandler (true);
+    readNetworkConfiguration (commandLine);
 
     if (! preparePicture (commandLine) || ! loadPlugins (commandLine))
         return false;
@@ -138,6 +139,17 @@ bool TorvoHostProgram::reportCommandLine (const HostCommandLine& commandLine)
     return true;
 }
 
+void TorvoHostProgram::readNetworkConfiguration (const HostCommandLine& commandLine)
+{
+    auto& context = getExecutionContext();
+    network.loadAtProgramStart (context);
+
+    if (commandLine.statusPort.has_value())
+        network.statusPort.set ((juce::uint64) *commandLine.statusPort, tav::ChangeCallback::none());
+
+    context.information ("Machine name: " + network.getEffectiveMachineName());
+}
+
 bool TorvoHostProgram::preparePicture (const HostCommandLine& commandLine)
 {
     auto& context = getExecutionContext();
@@ -187,8 +199,9 @@ void TorvoHostProgram::addGrades (const HostCommandLine& commandLine)
 bool TorvoHostProgram::startStatusAndTool (const HostCommandLine& commandLine)
 {
     auto& context = getExecutionContext();
-    status = std::make_unique<HostStatus> (context, devices->getEngine(), commandLine, framesPerSecond);
-    context.information ("Publishing the status once per second to 127.0.0.1 port " + juce::String (commandLine.statusPort));
+    status = std::make_unique<HostStatus> (context, devices->getEngine(), commandLine, network, framesPerSecond);
+    context.information ("Publishing the status once per second to " + network.statusAddress.get() + " port "
+                         + juce::String (network.statusPort.getPort()));
 
     if (commandLine.tool.isEmpty())
         return true;

@@ -9,6 +9,7 @@
 #include "HostStatus.h"
 #include "HostTool.h"
 #include <tavcore/Program.h>
+#include <torvocore/TorvoNetConfiguration.h>
 
 //==============================================================================
 /**
@@ -18,6 +19,8 @@
     when something changed and writes each new result to the output file.
     Once per second it refreshes its status record and publishes it to the
     launcher; a tool asked for on the command line runs beside the frames.
+    Where the record goes and the machine's name in it come from the
+    network configuration, read at the start; --status-port overrides it.
 
     Without --preview the frames run in a loop of their own on the main
     thread and no message loop (nor display) is needed; with it, they run
@@ -40,6 +43,7 @@ protected:
 
 private:
     bool reportCommandLine (const HostCommandLine& commandLine);
+    void readNetworkConfiguration (const HostCommandLine& commandLine);
     bool preparePicture (const HostCommandLine& commandLine);
     bool loadPlugins (const HostCommandLine& commandLine);
     bool loadPlugin (const juce::File& file);
@@ -60,6 +64,7 @@ private:
     std::unique_ptr<HostGrades> grades;
     std::unique_ptr<HostStatus> status;
     std::unique_ptr<HostTool> tool;
+    torvo::TorvoNetConfiguration network;
 
     class FrameTimer;
     std::unique_ptr<HostPreview> preview;

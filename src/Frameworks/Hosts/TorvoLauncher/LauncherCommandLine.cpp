@@ -50,10 +50,11 @@ juce::StringArray LauncherCommandLine::getUsageLines()
              "their entry point createLauncherPlugin (libraries without it are skipped),",
              "creates one component of each class announced as a launcher component,",
              "starts their displays and refreshes them ten times per second with the",
-             "status that the host Torvo publishes on the loopback port. When the host",
-             "stops publishing, the components see its status age.",
+             "status that the host Torvo publishes to the status address and port of the",
+             "network configuration (TORVO_NET_CONFIGURATION names its file). When the",
+             "host stops publishing, the components see its status age.",
              "Ctrl+C or SIGTERM stops the displays, unloads the plug-ins and exits.",
              "  -h, --help             show this text",
-             "  --status-port=N        the loopback UDP port the host publishes its status",
-             "                         on (default " + juce::String (torvo::ServerInformationPacket::defaultPort) + ")" };
+             "  --status-port=N        the UDP port the host publishes its status on",
+             "                         (default: the configuration's, " + juce::String (torvo::ServerInformationPacket::defaultPort) + ")" };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <torvocore/ServerInformationPacket.h>
+#include <optional>
 
 //==============================================================================
 /** What the launcher was asked to do on its command line. */
@@ -10,7 +11,7 @@ struct LauncherCommandLine
     juce::Array<juce::File> plugins;    /**< plug-ins named on the command line */
     juce::StringArray unknownOptions;   /**< options the launcher does not know */
     juce::StringArray errors;           /**< known options whose values the launcher cannot use */
-    int statusPort = torvo::ServerInformationPacket::defaultPort;             /**< --status-port: the host's loopback status port */
+    std::optional<int> statusPort;      /**< --status-port: the host's status port, over the network configuration's */
 
     /** Reads the arguments: options start with '-', everything else names a
         plug-in file (relative paths from the working directory). Values come

@@ -5,9 +5,9 @@ LauncherStatusFeed::LauncherStatusFeed (launcher::LauncherService& launcherServi
 {
 }
 
-juce::Result LauncherStatusFeed::start (int port)
+juce::Result LauncherStatusFeed::start (const juce::String& address, int port)
 {
-    return receiver.start (port);
+    return receiver.start (port, address);
 }
 
 void LauncherStatusFeed::stop()

@@ -15,8 +15,8 @@ class LauncherStatusFeed
 public:
     explicit LauncherStatusFeed (launcher::LauncherService& service);
 
-    /** Starts listening on the loopback port; fails with the reason. */
-    juce::Result start (int port);
+    /** Starts listening on the address and port; fails with the reason. */
+    juce::Result start (const juce::String& address, int port);
 
     /** Stops listening. */
     void stop();

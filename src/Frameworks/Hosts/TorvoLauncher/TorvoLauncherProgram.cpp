@@ -58,7 +58,7 @@ bool TorvoLauncherProgram::startProgram()
     activateConsoleStopHandler (true);
     service = std::make_unique<launcher::LauncherService>();
 
-    if (! startStatusFeed (commandLine.statusPort) || ! loadPlugins (commandLine))
+    if (! startStatusFeed (commandLine) || ! loadPlugins (commandLine))
     {
         unloadAll();
         return false;
@@ -103,19 +103,27 @@ bool TorvoLauncherProgram::reportCommandLine (const LauncherCommandLine& command
     return true;
 }
 
-bool TorvoLauncherProgram::startStatusFeed (int port)
+bool TorvoLauncherProgram::startStatusFeed (const LauncherCommandLine& commandLine)
 {
+    auto& context = getExecutionContext();
+    network.loadAtProgramStart (context);
+
+    if (commandLine.statusPort.has_value())
+        network.statusPort.set ((juce::uint64) *commandLine.statusPort, tav::ChangeCallback::none());
+
+    const auto address = network.statusAddress.get();
+    const auto port = network.statusPort.getPort();
+    context.information ("Machine name: " + network.getEffectiveMachineName());
     statusFeed = std::make_unique<LauncherStatusFeed> (*service);
-    const auto started = statusFeed->start (port);
+    const auto started = statusFeed->start (address, port);
 
     if (started.failed())
     {
-        getExecutionContext().error ("Cannot listen for Torvo's status on port " + juce::String (port) + ": "
-                                     + started.getErrorMessage());
+        context.error ("Cannot listen for Torvo's status on port " + juce::String (port) + ": " + started.getErrorMessage());
         return false;
     }
 
-    getExecutionContext().information ("Listening for Torvo's status on 127.0.0.1 port " + juce::String (port));
+    context.information ("Listening for Torvo's status on " + address + " port " + juce::String (port));
     return true;
 }
 

@@ -5,13 +5,16 @@
 #include "LauncherPlugin.h"
 #include "LauncherStatusFeed.h"
 #include <tavcore/Program.h>
+#include <torvocore/TorvoNetConfiguration.h>
 
 //==============================================================================
 /**
     The launcher: a console program beside the host that loads the launcher
     plug-ins, runs their components under its service and, ten times per
     second until it is asked to stop, copies the host's newest published
-    status into the service and lets the components refresh from it.
+    status into the service and lets the components refresh from it. It
+    listens where the network configuration, read at the start, says;
+    --status-port overrides its port.
 
     Stopping stops the components' displays, destroys the components and
     only then unloads the plug-ins whose code they run.
@@ -35,7 +38,7 @@ private:
     bool reportCommandLine (const LauncherCommandLine& commandLine);
     bool loadPlugins (const LauncherCommandLine& commandLine);
     bool loadPlugin (const juce::File& file, bool named);
-    bool startStatusFeed (int port);
+    bool startStatusFeed (const LauncherCommandLine& commandLine);
     void runUpdates();
     void unloadAll();
 
@@ -43,5 +46,6 @@ private:
     std::unique_ptr<LauncherStatusFeed> statusFeed;
     std::vector<std::unique_ptr<LauncherPlugin>> plugins;
     std::unique_ptr<LauncherComponents> components;
+    torvo::TorvoNetConfiguration network;
     int exitCode = 0;
 };
