@@ -9,34 +9,14 @@
 #include "TorvoBootConfiguratorProgram.h"
 #include "TorvoBootHomeMenuButton.h"
 
-#include <tavcore/ClassOf.h>
+#include <tavcore/ClassTable.h>
 
 namespace gui::tav
 {
 
 namespace
 {
-    /** An attribute as the class declares it: a class name or a quoted text. */
-    struct Attribute
-    {
-        const char* name;
-        const char* valueText;
-    };
-
-    /** The class of ObjectType, with its attributes; labels read
-        "ClassName::attributeName". */
-    template <class ObjectType>
-    std::unique_ptr<::tav::Class> makeClass (const juce::String& className, const char* baseName,
-                                             std::initializer_list<Attribute> attributes = {})
-    {
-        auto c = std::make_unique<::tav::ClassOf<ObjectType>> (baseName);
-        auto& context = ::tav::ExecutionContext::get();
-
-        for (const auto& a : attributes)
-            c->setAttribute (context, a.name, ::tav::Class::makeAttributeState (context, a.valueText, className + "::" + a.name));
-
-        return c;
-    }
+    using ::tav::makeClass;
 
     /** The GUI thread's class: its service, its main window and the
         configuration it owns. */
@@ -59,16 +39,8 @@ namespace
         return c;
     }
 
-    using ClassFactory = std::unique_ptr<::tav::Class> (*) (const juce::String&);
-
-    struct Registration
-    {
-        const char* name;
-        ClassFactory factory;
-    };
-
     // In the order in which the classes are registered.
-    const Registration registrations[] = {
+    const ::tav::ClassTableEntry classTable[] = {
         { "ManagedApplicationActionCommand",           [] (const juce::String& n) { return makeClass<ManagedApplicationActionCommand> (n, "Command(ManagedApplication)"); } },
         { "RevealManagedApplicationInExplorerCommand", [] (const juce::String& n) { return makeClass<RevealManagedApplicationInExplorerCommand> (n, "Command(ManagedApplication)"); } },
         { "ManagedApplicationMenu",                    [] (const juce::String& n) { return makeClass<ManagedApplicationMenu> (n, "ObjectMenu"); } },
@@ -90,24 +62,17 @@ namespace
 TorvoBootConfiguratorLibrary::TorvoBootConfiguratorLibrary (const juce::File& folder)
     : Library ("TorvoBootConfigurator"), sourceDirectory (folder)
 {
-    for (const auto& r : registrations)
-        addClass (r.name, r.factory (r.name));
+    ::tav::addClassTable (*this, classTable);
 }
 
 TorvoBootConfiguratorLibrary::~TorvoBootConfiguratorLibrary()
 {
-    for (auto i = std::size (registrations); i > 0; --i)
-        removeClass (registrations[i - 1].name);
+    ::tav::removeClassTable (*this, classTable);
 }
 
 juce::StringArray TorvoBootConfiguratorLibrary::getClassNames()
 {
-    juce::StringArray names;
-
-    for (const auto& r : registrations)
-        names.add (r.name);
-
-    return names;
+    return ::tav::getClassTableNames (classTable);
 }
 
 } // namespace gui::tav

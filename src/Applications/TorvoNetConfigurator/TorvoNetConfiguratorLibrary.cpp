@@ -5,34 +5,14 @@
 #include "TorvoNetConfiguratorPelloThread.h"
 #include "TorvoNetConfiguratorProgram.h"
 
-#include <tavcore/ClassOf.h>
+#include <tavcore/ClassTable.h>
 
 namespace gui::tav
 {
 
 namespace
 {
-    /** An attribute as the class declares it: a class name or a quoted text. */
-    struct Attribute
-    {
-        const char* name;
-        const char* valueText;
-    };
-
-    /** The class of ObjectType, with its attributes; labels read
-        "ClassName::attributeName". */
-    template <class ObjectType>
-    std::unique_ptr<::tav::Class> makeClass (const juce::String& className, const char* baseName,
-                                             std::initializer_list<Attribute> attributes = {})
-    {
-        auto c = std::make_unique<::tav::ClassOf<ObjectType>> (baseName);
-        auto& context = ::tav::ExecutionContext::get();
-
-        for (const auto& a : attributes)
-            c->setAttribute (context, a.name, ::tav::Class::makeAttributeState (context, a.valueText, className + "::" + a.name));
-
-        return c;
-    }
+    using ::tav::makeClass;
 
     /** The GUI thread's class: its service, its main window and the
         configuration it owns. */
@@ -60,16 +40,8 @@ namespace
         return c;
     }
 
-    using ClassFactory = std::unique_ptr<::tav::Class> (*) (const juce::String&);
-
-    struct Registration
-    {
-        const char* name;
-        ClassFactory factory;
-    };
-
     // In the order in which the classes are registered.
-    const Registration registrations[] = {
+    const ::tav::ClassTableEntry classTable[] = {
         { "TorvoNetConfiguratorMainView",    [] (const juce::String& n) { return makeClass<TorvoNetConfiguratorMainView> (n, "SimpleOkButtonMainView"); } },
         { "TorvoNetConfiguratorMainWindow",  [] (const juce::String& n) { return makeClass<TorvoNetConfiguratorMainWindow> (n, "MainWindow",
                                                                                       { { "mainViewWidget", "TorvoNetConfiguratorMainView" } }); } },
@@ -82,24 +54,17 @@ namespace
 TorvoNetConfiguratorLibrary::TorvoNetConfiguratorLibrary (const juce::File& folder)
     : Library ("TorvoNetConfigurator"), sourceDirectory (folder)
 {
-    for (const auto& r : registrations)
-        addClass (r.name, r.factory (r.name));
+    ::tav::addClassTable (*this, classTable);
 }
 
 TorvoNetConfiguratorLibrary::~TorvoNetConfiguratorLibrary()
 {
-    for (auto i = std::size (registrations); i > 0; --i)
-        removeClass (registrations[i - 1].name);
+    ::tav::removeClassTable (*this, classTable);
 }
 
 juce::StringArray TorvoNetConfiguratorLibrary::getClassNames()
 {
-    juce::StringArray names;
-
-    for (const auto& r : registrations)
-        names.add (r.name);
-
-    return names;
+    return ::tav::getClassTableNames (classTable);
 }
 
 } // namespace gui::tav
