@@ -28,6 +28,14 @@ namespace
         return probe.getBoundPort();
     }
 
+    /** Answers a question with a key once its dialog has the keyboard: a
+        dialog is painted before it takes the focus, and a key pressed in
+        between goes to the main window. */
+    bool answer (desktop::WindowId dialog, const juce::String& key)
+    {
+        return waitUntil ([&] { return desktop::getFocusedWindow() == dialog; }, 30000, 50) && desktop::pressKey (key);
+    }
+
     /** A program beside the tests, its console gathered in a file. */
     struct RunningProgram
     {
@@ -166,7 +174,7 @@ TEST_F (NetConfiguratorEndToEnd, AFailedSaveAsksAtQuitNoKeepsTheWindowAndYesQuit
     keepScreenshot (desktop::capture (question), "net-configurator-save-failed-question");
 
     // No: the question goes, the window stays with the edit.
-    ASSERT_TRUE (desktop::pressKey ("Escape"));
+    ASSERT_TRUE (answer (question, "Escape")) << "the question never took the keyboard";
     EXPECT_TRUE (waitUntil ([&] { return configurator->findDialogs().empty(); }, 30000, 50));
     EXPECT_EQ (configurator->waitForExit (1000), -1) << "the program runs on";
     EXPECT_FALSE (desktop::getBounds (configurator->getMainWindow()).isEmpty());
@@ -174,8 +182,9 @@ TEST_F (NetConfiguratorEndToEnd, AFailedSaveAsksAtQuitNoKeepsTheWindowAndYesQuit
 
     // Asked again, Yes quits.
     ASSERT_TRUE (configurator->clickOk());
-    ASSERT_NE (configurator->waitForDialogs (1), 0u) << configurator->getOutput();
-    ASSERT_TRUE (desktop::pressKey ("Return"));
+    const auto again = configurator->waitForDialogs (1);
+    ASSERT_NE (again, 0u) << configurator->getOutput();
+    ASSERT_TRUE (answer (again, "Return")) << "the question never took the keyboard";
     EXPECT_EQ (configurator->waitForExit (60000), 0) << configurator->getOutput();
 }
 

@@ -45,7 +45,9 @@ public:
         first), replaces its text by typing and presses Return. */
     bool typeIntoSetting (int line, const juce::String& text);
 
-    /** Clicks the OK button. */
+    /** Clicks the OK button until the click has done something: the
+        program ended or asked a question. False when three clicks did
+        nothing. */
     bool clickOk();
 
     /** Waits at most timeoutMs for the program to end; its exit code, or -1. */
