@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "LauncherRunning.h"
 #include "NetConfiguratorUnderTest.h"
 #include "ScopedEnvironment.h"
 #include "TemporaryFolder.h"
@@ -12,6 +13,9 @@
 // its question; then the real host and launcher started over the file it
 // saved.
 
+using launchertest::findUnusedDatagramPort;
+using launchertest::RunningLauncher;
+
 namespace
 {
     constexpr int machineNameLine = 0, statusPortLine = 2;
@@ -21,13 +25,6 @@ namespace
         return juce::File (TORVO_E2E_REFERENCES);
     }
 
-    int findUnusedDatagramPort()
-    {
-        juce::DatagramSocket probe;
-        probe.bindToPort (0, "127.0.0.1");
-        return probe.getBoundPort();
-    }
-
     /** Answers a question with a key once its dialog has the keyboard: a
         dialog is painted before it takes the focus, and a key pressed in
         between goes to the main window. */
@@ -35,23 +32,6 @@ namespace
     {
         return waitUntil ([&] { return desktop::getFocusedWindow() == dialog; }, 30000, 50) && desktop::pressKey (key);
     }
-
-    /** A program beside the tests, its console gathered in a file. */
-    struct RunningProgram
-    {
-        RunningProgram (const juce::String& stem, const juce::StringArray& arguments, const juce::File& consoleFile)
-            : console (consoleFile), process (programs::find (stem), arguments, consoleFile)
-        {
-        }
-
-        bool waitForConsole (const juce::String& text)
-        {
-            return waitUntil ([&] { return console.loadFileAsString().contains (text); }, 60000, 50);
-        }
-
-        juce::File console;
-        StoppableProcess process;
-    };
 }
 
 //==============================================================================
@@ -131,19 +111,17 @@ TEST_F (NetConfiguratorEndToEnd, AnEditInTheWindowMovesTheHostAndTheLauncherToTh
 
     // Both read the file at their start and meet on the port it names.
     const ScopedEnvironment grading ("AMBREL_PORT", juce::String (findUnusedDatagramPort()));
-    RunningProgram launcher ("TorvoLauncher", { TORVO_LAUNCHER_STANDIN_PLUGIN }, folder.get().getChildFile ("launcher.txt"));
+    RunningLauncher launcher (programs::find ("TorvoLauncher"), { TORVO_LAUNCHER_STANDIN_PLUGIN });
     ASSERT_TRUE (launcher.waitForConsole ("Listening for Torvo's status on 127.0.0.1 port " + juce::String (port)))
-        << launcher.console.loadFileAsString();
-    RunningProgram host ("Torvo", { TORVO_HOST_STANDIN_PLUGIN }, folder.get().getChildFile ("host.txt"));
+        << launcher.getConsole();
+    RunningLauncher host (programs::find ("Torvo"), { TORVO_HOST_STANDIN_PLUGIN });
     ASSERT_TRUE (host.waitForConsole ("Publishing the status once per second to 127.0.0.1 port " + juce::String (port)))
-        << host.console.loadFileAsString();
-    EXPECT_TRUE (host.console.loadFileAsString().contains ("Machine name: Stage Left")) << host.console.loadFileAsString();
-    EXPECT_TRUE (launcher.waitForConsole ("StandInLauncherComponent: server running")) << launcher.console.loadFileAsString();
+        << host.getConsole();
+    EXPECT_TRUE (host.getConsole().contains ("Machine name: Stage Left")) << host.getConsole();
+    EXPECT_TRUE (launcher.waitForConsole ("StandInLauncherComponent: server running")) << launcher.getConsole();
 
-    host.process.requestStop();
-    launcher.process.requestStop();
-    EXPECT_EQ (host.process.waitForExit (60000), 0) << host.console.loadFileAsString();
-    EXPECT_EQ (launcher.process.waitForExit (60000), 0) << launcher.console.loadFileAsString();
+    EXPECT_EQ (host.interrupt(), 0) << host.getConsole();
+    EXPECT_EQ (launcher.interrupt(), 0) << launcher.getConsole();
 }
 
 TEST_F (NetConfiguratorEndToEnd, AFileThatCannotBeReadShowsTheErrorOnceAndTheEditorOpens)
